@@ -1,0 +1,91 @@
+#include "programmstart.h"
+
+#include <exception>
+#include <functional>
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+
+#include "Start.h"
+#include "evaluation/auswertung.h"
+#include "ui/meldungen.h"
+#include "navigation.h"
+#include "core/programmwerte.h"
+#include "core/schein.h"
+#include "ui/skin.h"
+
+namespace {
+// Runs a creation step; a failure is reported with its text and start-up goes on.
+void Geschuetzt(const std::function<void()>& schritt) {
+  try {
+    schritt();
+  } catch (const std::exception& e) {
+    Fehler(QString::fromLocal8Bit(e.what()));
+  } catch (...) {
+    Fehler(QStringLiteral("Unbekannter Fehler beim Erzeugen eines Fensters."));
+  }
+}
+}  // namespace
+
+void DemoScheinSchreiben(const QString& pfad) {
+  static const int reihen[][5] = {{3, 9, 14, 22, 31}, {1, 7, 18, 25, 33}, {5, 11, 19, 27, 35},
+                                  {2, 13, 20, 26, 34}, {6, 12, 17, 24, 30}, {4, 8, 16, 23, 29}};
+  Tabelle t = Tabelle::Reihentabelle();
+  int z = 0;
+  for (const auto& r : reihen) {
+    ++z;
+    t.SetzeZelle(z, 0, QString::number(z));
+    for (int s = 0; s < 5; ++s) t.SetzeZelle(z, s + 1, QString::number(r[s]));
+  }
+  t.SetzeZeilen(z + 1);
+  ErgebnisMelden(ScheinSchreiben(t, QStringLiteral("1"), QStringLiteral("1"), pfad));
+}
+
+Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis) {
+  Programm p;
+  // 1. The start screen; before it the process-wide values every window reads.
+  GebietsschemaFestlegen();
+  const DatenOrdnerErgebnis ordner = WerteErmitteln(programmOrdner, datenBasis);
+  p.start = new TFStart;
+  // 2. Shown centred and painted at once.
+  if (const QScreen* s = QGuiApplication::primaryScreen())
+    p.start->move(s->availableGeometry().center() - p.start->rect().center());
+  p.start->show();
+  p.start->repaint();
+  QCoreApplication::processEvents();
+  if (!ordner.fehler.isEmpty()) Fehler(ordner.fehler);
+  if (ordner.neuAngelegt) DemoScheinSchreiben(Werte().DatenDatei(QStringLiteral("Demo-Tippschein.vnds")));
+  // 3. The application's title.
+  QCoreApplication::setApplicationName(Werte().titel);
+  // 4. The windows that live for the whole run.
+  Geschuetzt([&] {
+    p.haupt = new TFAuswertung;
+    FensterRegistrieren(p.haupt, QStringLiteral("FAuswertung"));
+    p.haupt->setAttribute(Qt::WA_DeleteOnClose);
+    p.start->SetzeHauptfenster(p.haupt);
+    p.haupt->Erzeugen();
+  });
+  // 5. Always, also after a failure above.
+  p.start->SetInitializationDone(true);
+  // 6. The main window stays fully transparent, and hidden, until "Weiter": a desktop without
+  // window opacity would otherwise show it at once over the start screen.
+  if (p.haupt) p.haupt->setWindowOpacity(0.0);
+  return p;
+}
+
+int ProgrammAusfuehren(int argc, char** argv) {
+  QApplication app(argc, argv);
+  SkinAnwenden();
+  Programm p = ProgrammVorbereiten(QCoreApplication::applicationDirPath());
+  if (!p.haupt) return 1;
+  // Closing the main window ends the program; other windows still open are destroyed without
+  // their own closing steps.
+  QObject::connect(p.haupt, &QObject::destroyed, &app, [] { QCoreApplication::quit(); });
+  app.setQuitOnLastWindowClosed(false);
+  const int rc = app.exec();
+  QList<QPointer<QWidget>> fenster;
+  for (QWidget* w : QApplication::topLevelWidgets()) fenster << w;
+  for (const QPointer<QWidget>& w : fenster) delete w.data();
+  return rc;
+}

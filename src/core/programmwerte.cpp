@@ -1,0 +1,56 @@
+#include "programmwerte.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+Programmwerte& Werte() {
+  static Programmwerte werte;
+  return werte;
+}
+
+void GebietsschemaFestlegen() {
+  const QLocale sys = QLocale::system();
+  if (sys.language() == QLocale::C) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+namespace {
+QString MitTrenner(QString pfad) {
+  pfad = QDir::fromNativeSeparators(pfad);
+  if (!pfad.endsWith(QLatin1Char('/'))) pfad += QLatin1Char('/');
+  return pfad;
+}
+
+QString DatenBasis() {
+#ifdef Q_OS_WIN
+  // The roaming application-data folder.
+  const QString roaming = qEnvironmentVariable("APPDATA");
+  if (!roaming.isEmpty()) return roaming;
+#endif
+  // XDG data home (~/.local/share unless XDG_DATA_HOME says otherwise).
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+}  // namespace
+
+DatenOrdnerErgebnis WerteErmitteln(const QString& programmOrdner, const QString& datenBasis) {
+  Programmwerte& w = Werte();
+  w.programmOrdner = MitTrenner(programmOrdner);
+  w.testDatei = MitTrenner(QDir::tempPath()) + QStringLiteral("tmp.tmp");
+
+  DatenOrdnerErgebnis ergebnis;
+  const QString basis = MitTrenner(datenBasis.isEmpty() ? DatenBasis() : datenBasis);
+  w.datenOrdner = basis + QStringLiteral("Kelvaro/");
+  if (!QDir(w.datenOrdner).exists()) {
+    // The folder itself is created one level deep; a missing XDG base folder (a new account) is
+    // created first, as the XDG rules ask.
+    QDir d;
+    if (!d.exists(basis)) d.mkpath(basis);
+    if (d.mkdir(w.datenOrdner))
+      ergebnis.neuAngelegt = true;
+    else
+      ergebnis.fehler = QStringLiteral("Der Datenordner %1 kann nicht angelegt werden.")
+                            .arg(QDir::toNativeSeparators(w.datenOrdner));
+  }
+  w.hilfeDatei = w.programmOrdner + QStringLiteral("Kelvaro.qch");
+  w.geldFormat = QLocale();
+  return ergebnis;
+}

@@ -1,0 +1,34 @@
+// Process-wide values: computed once at start-up, read everywhere.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+struct Programmwerte {
+  QString titel = QStringLiteral("Kelvaro");
+  QString version = QStringLiteral("1.2.2.1");
+  // Folders end with '/'.
+  QString programmOrdner;
+  QString datenOrdner;
+  QString testDatei;   // temporary file of every download
+  QString hilfeDatei;  // the help collection beside the program
+  QLocale geldFormat;  // the locale's number and currency format, taken once
+
+  QString FensterTitel() const { return titel + QLatin1Char(' ') + version; }
+  QString DatenDatei(const QString& name) const { return datenOrdner + name; }
+};
+
+Programmwerte& Werte();
+
+// Uses German formats where the system locale is C/POSIX: this is a German program.
+void GebietsschemaFestlegen();
+
+struct DatenOrdnerErgebnis {
+  bool neuAngelegt = false;  // the data folder did not exist and was created now
+  QString fehler;            // empty when the folder exists
+};
+
+// Computes the paths in the order program folder, test file, data folder (created when missing),
+// help file, then takes the money format. The data folder is the user's data location followed by
+// "Kelvaro/" unless datenBasis names another base (tests).
+DatenOrdnerErgebnis WerteErmitteln(const QString& programmOrdner, const QString& datenBasis = QString());

@@ -1,0 +1,42 @@
+// The draw history: the file "GZ.535" (16-byte records, oldest first) and the one in-memory list.
+#pragma once
+
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "meldung.h"
+#include "var_def.h"
+
+class TZiehungsListe {
+ public:
+  // Appends the whole records of the file to the list. A missing file is not an error. On a read
+  // error the records read before it stay in the list.
+  Ergebnis Laden(const QString& pfad);
+  // Replaces the list with the records of the file.
+  Ergebnis NeuLaden(const QString& pfad);
+
+  // Append a draw / overwrite the numbers of draw i, and write the whole list to the file. The file
+  // is written beside and replaced only after success; on failure file and list stay as they were.
+  Ergebnis AnhaengenUndSpeichern(double datum, const std::uint8_t (&zahlen)[5], const QString& pfad);
+  Ergebnis ErsetzenUndSpeichern(int i, double datum, const std::uint8_t (&zahlen)[5], const QString& pfad);
+
+  int Anzahl() const { return static_cast<int>(liste_.size()); }
+  const TGewZahlen& Eintrag(int i) const { return liste_[static_cast<std::size_t>(i)]; }
+  int Neueste() const { return Anzahl() - 1; }  // -1 when empty
+  const std::vector<TGewZahlen>& Liste() const { return liste_; }
+  QStringList DatumsTexte() const;
+
+  // The date of a new draw: newest date + 1 day, today when the list is empty.
+  double NeuesDatum() const;
+
+  // For tests and the download check: writes a list of records as a draw history file.
+  static Ergebnis Schreiben(const std::vector<TGewZahlen>& liste, const QString& pfad);
+
+ private:
+  std::vector<TGewZahlen> liste_;
+};
+
+// The process-wide draw list.
+TZiehungsListe& Ziehungen();

@@ -1,0 +1,81 @@
+// The main window: the draws (selector, number field, draws grid) on the left, the tickets on the
+// right, the tool bar and menus that lead to every other window.
+#pragma once
+
+#include <array>
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "core/tabelle.h"
+#include "core/var_def.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class TabellenAnsicht;
+
+// The draws grid over the draw list: newest draw in data row 1, texts made when shown.
+class ZiehungenTabelle : public TabellenDaten {
+ public:
+  int Zeilen() const override;
+  int Spalten() const override { return 6; }
+  QString Zelle(int zeile, int spalte) const override;
+  QStringList kopf;  // header texts (centred)
+};
+
+class TFAuswertung : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TFAuswertung(QWidget* eltern = nullptr);
+  ~TFAuswertung() override;
+
+  // Creation steps that may fail (loading the draw history); failures are reported, creation goes on.
+  void Erzeugen();
+
+  // Draws side.
+  void BLotAuswerten(int n);  // toggle number n
+  void BDelClick();           // clear the selection
+  void Combo1Change();
+  void BHinzuClick();
+  void BSaveClick();
+  void BCopyClick();
+  void GZinG1Einlesen();      // refill the draws grid and the count label
+
+  // Navigation.
+  void BCloseClick();
+
+  // State, for the windows and the tests.
+  const TZahlenMenge& Gewaehlt() const { return gewaehlt_; }
+  int GewaehltAnzahl() const { return gewaehltAnzahl_; }
+  bool ZiehungNeu() const { return ziehungNeu_; }
+  float PreisJeReihe() const { return preis_; }
+  QString DatumsZeile() const { return datumsZeile_; }
+  QComboBox* Combo1() const { return combo1_; }
+
+ private:
+  void Aufbauen();
+  QWidget* LinkeSpalte();
+  void NummerAnzeigen(int n);
+  void HinzuKnopfZeigen(bool abbrechen);
+  void DatumsZeileSetzen(const QString& datum);
+  void DrawSelectorFuellen();
+
+  TZahlenMenge gewaehlt_;
+  int gewaehltAnzahl_ = 0;
+  bool ziehungNeu_ = false;
+  float preis_ = 0.5f;
+  QString datumsZeile_;
+
+  QComboBox* combo1_ = nullptr;
+  QPushButton* bHinzu_ = nullptr;
+  QPushButton* bSave_ = nullptr;
+  QToolButton* bDel_ = nullptr;
+  QPushButton* bCopy_ = nullptr;
+  QLabel* lDatum_ = nullptr;
+  QLabel* lAnzahl_ = nullptr;
+  std::array<QToolButton*, MaxZahl + 1> nummern_{};
+  TabellenAnsicht* g1_ = nullptr;
+  ZiehungenTabelle g1Daten_;
+};

@@ -1,0 +1,62 @@
+#include "skin.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
+#include <QToolBar>
+#include <QToolButton>
+
+void SkinAnwenden() {
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QFont schrift = QApplication::font();
+  schrift.setPointSize(9);
+  QApplication::setFont(schrift);
+  QPalette p;
+  const QColor fenster(0xEE, 0xF2, 0xF6), knopf(0xE2, 0xE8, 0xEF), text(0x1B, 0x26, 0x33);
+  p.setColor(QPalette::Window, fenster);
+  p.setColor(QPalette::WindowText, text);
+  p.setColor(QPalette::Base, Qt::white);
+  p.setColor(QPalette::AlternateBase, QColor(0xF5, 0xF8, 0xFA));
+  p.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFB, 0xE6));
+  p.setColor(QPalette::ToolTipText, text);
+  p.setColor(QPalette::Text, text);
+  p.setColor(QPalette::Button, knopf);
+  p.setColor(QPalette::ButtonText, text);
+  p.setColor(QPalette::BrightText, Qt::white);
+  p.setColor(QPalette::Highlight, QColor(0x2B, 0x6C, 0xB0));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  p.setColor(QPalette::Link, QColor(0x1A, 0x5F, 0xB4));
+  p.setColor(QPalette::Mid, QColor(0xB8, 0xC2, 0xCC));
+  p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x8A, 0x94, 0x9E));
+  p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x8A, 0x94, 0x9E));
+  p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x8A, 0x94, 0x9E));
+  QApplication::setPalette(p);
+}
+
+bool FensterDeckkraftMoeglich() {
+  const QString p = QGuiApplication::platformName();
+  return p == QLatin1String("xcb") || p == QLatin1String("windows") || p == QLatin1String("cocoa");
+}
+
+QIcon Symbol(const QString& name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(name)); }
+
+QToolBar* NeueWerkzeugleiste(QWidget* eltern) {
+  auto* leiste = new QToolBar(eltern);
+  leiste->setObjectName(QStringLiteral("Werkzeugleiste"));
+  leiste->setMovable(false);
+  leiste->setFloatable(false);
+  leiste->setIconSize(QSize(26, 26));
+  leiste->setFixedHeight(40);
+  leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  leiste->setContextMenuPolicy(Qt::PreventContextMenu);
+  return leiste;
+}
+
+QAction* WerkzeugKnopf(QToolBar* leiste, const QString& name, const QString& symbol, const QString& hinweis) {
+  QAction* a = leiste->addAction(Symbol(symbol), hinweis);
+  a->setObjectName(name);
+  a->setToolTip(hinweis);
+  if (auto* knopf = leiste->widgetForAction(a)) knopf->setObjectName(name);
+  return a;
+}

@@ -1,0 +1,27 @@
+// The look of every window: Fusion style, one calm palette, one bundled icon set.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QToolBar;
+class QWidget;
+class QAction;
+
+void SkinAnwenden();
+
+// Whether the windowing system can make a window partly transparent (no compositor, no fade).
+bool FensterDeckkraftMoeglich();
+
+// An icon of the bundled set by its name ("oeffnen", "speichern", ...).
+QIcon Symbol(const QString& name);
+
+// The tool bar of a window: 40 pixels high, buttons with pictures and no captions.
+QToolBar* NeueWerkzeugleiste(QWidget* eltern);
+// A picture button of a tool bar; objectName is the button's name.
+QAction* WerkzeugKnopf(QToolBar* leiste, const QString& name, const QString& symbol, const QString& hinweis);
+
+namespace Farben {
+inline constexpr unsigned Rot = 0xC62828;       // red notes
+inline constexpr unsigned Gewaehlt = 0xF4C542;  // a selected number button
+}  // namespace Farben

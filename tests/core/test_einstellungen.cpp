@@ -1,0 +1,100 @@
+// The settings file.
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "core/einstellungen.h"
+#include "testumgebung.h"
+
+namespace {
+class Ini : public DatenOrdnerTest {
+ protected:
+  void SetUp() override {
+    DatenOrdnerTest::SetUp();
+    e = Einstellungen();  // the file in this test's data folder
+  }
+  void Datei(const QByteArray& text) {
+    QFile f(Pfad(QStringLiteral("Einstellungen.ini")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+  }
+  QString Text() const { return QString::fromUtf8(DateiInhalt(QStringLiteral("Einstellungen.ini"))); }
+  Einstellungen e;
+};
+}  // namespace
+
+TEST_F(Ini, OhneDateiWirdNichtsGelesen) {
+  EXPECT_FALSE(e.Existiert());
+  EXPECT_EQ(e.Text("Zufall", "Anzahl", "12"), QStringLiteral("12"));
+  EXPECT_EQ(e.Zahl("Position", "FAbbild-top", 70), 70);
+  EXPECT_EQ(PreisJeReihe(e), 0.5f);
+  EXPECT_FALSE(e.Existiert());  // the price conversion writes nothing without a file
+  // The first write creates the file.
+  ASSERT_TRUE(e.SchreibeBool("Spielscheine", "Merken", true).ok());
+  EXPECT_TRUE(e.Existiert());
+  EXPECT_TRUE(e.Wahr("spielscheine", "MERKEN", false));
+}
+
+TEST_F(Ini, WerteFormenUndGrossKleinschreibung) {
+  Datei("; Kommentar bleibt\n[Position]\nFAbbild-top=200\nhex1=$1F\nhex2=0x1F\nkaputt=12x\n"
+        "[Spielscheine]\nMerken=2\n[Fremd]\nSchluessel=Wert mit  Blanks\n");
+  EXPECT_EQ(e.Zahl("position", "fabbild-TOP", 70), 200);
+  EXPECT_EQ(e.Zahl("Position", "hex1", 0), 31);
+  EXPECT_EQ(e.Zahl("Position", "hex2", 0), 31);
+  EXPECT_EQ(e.Zahl("Position", "kaputt", 5), 5);
+  EXPECT_EQ(e.Zahl("Position", "fehlt", 9), 9);
+  EXPECT_TRUE(e.Wahr("Spielscheine", "Merken", false));  // hand-written 2 reads as true
+  EXPECT_FALSE(e.Wahr("Spielscheine", "fehlt", false));
+
+  // A write changes its key only; sections, keys and comments stay.
+  ASSERT_TRUE(e.SchreibeBool("SPIELSCHEINE", "merken", false).ok());
+  EXPECT_FALSE(e.Wahr("Spielscheine", "Merken", true));
+  const QString t = Text();
+  EXPECT_TRUE(t.contains(QStringLiteral("; Kommentar bleibt")));
+  EXPECT_TRUE(t.contains(QStringLiteral("Schluessel=Wert mit  Blanks")));
+  EXPECT_TRUE(t.contains(QStringLiteral("FAbbild-top=200")));
+  EXPECT_EQ(t.count(QStringLiteral("erken=")), 1);
+  EXPECT_FALSE(Text().startsWith(QStringLiteral("\xEF\xBB\xBF")));
+}
+
+TEST_F(Ini, WindowsDateiMitUmlautenWirdGelesen) {
+  Datei("[Spielscheine]\nDatei1=C:\\Tipps\\M\xE4rz \x80.vnds\n");  // Windows-1252
+  EXPECT_EQ(e.Text("Spielscheine", "Datei1"), QStringLiteral("C:\\Tipps\\März €.vnds"));
+  // Rewritten as UTF-8, the text stays the same.
+  ASSERT_TRUE(e.SchreibeZahl("Spielscheine", "Dateienanzahl", 1).ok());
+  EXPECT_EQ(e.Text("Spielscheine", "Datei1"), QStringLiteral("C:\\Tipps\\März €.vnds"));
+}
+
+TEST_F(Ini, PreisJeReihe) {
+  // A file without "Abrechnung": 50,00 read, "0,50" written and used; the next start reads 0,50.
+  Datei("[Spielscheine]\nMerken=1\n");
+  EXPECT_EQ(PreisJeReihe(e), 0.5f);
+  EXPECT_EQ(e.Text("Abrechnung", "Preis"), QStringLiteral("0,50"));
+  EXPECT_EQ(PreisJeReihe(e), 0.5f);
+  const std::pair<const char*, float> faelle[] = {{"0,75", 0.75f}, {"1,5", 1.5f}, {"abc", 0.5f}, {"0.75", 0.5f}};
+  for (const auto& [text, preis] : faelle) {
+    e.SchreibeText("Abrechnung", "Preis", text);
+    EXPECT_EQ(PreisJeReihe(e), preis) << text;
+    EXPECT_EQ(e.Text("Abrechnung", "Preis"), QString::fromUtf8(text)) << "nothing written for " << text;
+  }
+}
+
+TEST_F(Ini, GemerkteDateien) {
+  ASSERT_TRUE(e.SchreibeBool("Spielscheine", "Merken", true).ok());
+  ASSERT_TRUE(DateienMerken(e, {"/a/1.vnds", "/a/2.vnds", "/a/3.vnds"}).ok());
+  EXPECT_EQ(GemerkteDateien(e), (QStringList{"/a/1.vnds", "/a/2.vnds", "/a/3.vnds"}));
+  EXPECT_FALSE(e.Wahr("Spielscheine", "Merken", false));  // the section is written anew
+  ASSERT_TRUE(DateienMerken(e, {"/b/4.vnds"}).ok());
+  EXPECT_EQ(GemerkteDateien(e), QStringList{"/b/4.vnds"});
+  EXPECT_FALSE(Text().contains(QStringLiteral("Datei2")));
+
+  // A hand-edited count beyond the listed keys does not run away.
+  Datei("[Spielscheine]\nDateienanzahl=2000000000\nDatei1=/x.vnds\n");
+  EXPECT_EQ(GemerkteDateien(e).size(), 2);
+}
+
+TEST_F(Ini, SchreibfehlerMeldung) {
+  QDir().mkdir(Pfad("Einstellungen.ini"));  // a folder in the file's place
+  const Ergebnis r = e.SchreibeBool("Spielscheine", "Merken", true);
+  EXPECT_EQ(r.fehler, QStringLiteral("In %1 kann nicht geschrieben werden").arg(Pfad("Einstellungen.ini")));
+}

@@ -1,0 +1,17 @@
+// Test main: offscreen Qt, German formats, the program's skin.
+#include <QApplication>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+#include "core/programmwerte.h"
+#include "ui/skin.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  Werte().geldFormat = QLocale();
+  SkinAnwenden();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

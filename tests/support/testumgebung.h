@@ -1,0 +1,57 @@
+// Test seams: a message recorder, queued file-dialog answers and a fresh data folder per test.
+#pragma once
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "core/tabelle.h"
+#include "ui/dateidialoge.h"
+#include "ui/meldungen.h"
+
+// Keeps every message (kind and exact text) and answers questions from a queue (default: Nein).
+class MeldungsRekorder : public MeldungsDienst {
+ public:
+  Antwort Zeigen(MeldungsArt art, const QString& text, QWidget* eltern) override;
+  std::vector<std::pair<MeldungsArt, QString>> meldungen;
+  std::deque<Antwort> antworten;
+  QStringList Texte() const;
+};
+
+// Answers open and save dialogs from queues and keeps what was asked.
+class DateiDialogAttrappe : public DateiDialogDienst {
+ public:
+  QStringList Oeffnen(const DateiDialog& dialog, QWidget* eltern) override;
+  QString Speichern(const DateiDialog& dialog, QWidget* eltern) override;
+  std::deque<QStringList> oeffnen;
+  std::deque<QString> speichern;
+  std::vector<DateiDialog> gefragt;
+};
+
+// Each test gets an empty data folder, an empty draw list, the recorder and the dialog fake.
+class DatenOrdnerTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  QString Pfad(const QString& name) const;
+  // A draw history file with draws (date text "dd.MM.yyyy", five numbers).
+  void ZiehungenSchreiben(const std::vector<std::pair<QString, std::vector<int>>>& ziehungen,
+                          const QString& name = QStringLiteral("GZ.535"));
+  QByteArray DateiInhalt(const QString& name) const;
+
+  QTemporaryDir tmp;
+  MeldungsRekorder meldungen;
+  DateiDialogAttrappe dialoge;
+
+ private:
+  MeldungsDienst* alteMeldungen_ = nullptr;
+  DateiDialogDienst* alteDialoge_ = nullptr;
+};
+
+// A row table with these rows.
+Tabelle Reihen(const std::vector<std::vector<int>>& reihen);
