@@ -71,7 +71,7 @@ case "${1:-}" in
     pakete_installieren
     bauen build/release -DCMAKE_BUILD_TYPE=Release -DKELVARO_BENCH=ON
     for b in build/release/bench/bench_*; do
-      [ -x "$b" ] && "$b"
+      if [ -f "$b" ] && [ -x "$b" ]; then "$b"; fi
     done
     ;;
   *)

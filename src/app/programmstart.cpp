@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include "Start.h"
 #include "evaluation/auswertung.h"
@@ -70,7 +71,12 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
   p.start->SetInitializationDone(true);
   // 6. The main window stays fully transparent, and hidden, until "Weiter": a desktop without
   // window opacity would otherwise show it at once over the start screen.
-  if (p.haupt) p.haupt->setWindowOpacity(0.0);
+  // Its show-time work (remembered tickets, questions) runs as soon as the event loop starts, while
+  // the start screen is still the only visible window.
+  if (p.haupt) {
+    p.haupt->setWindowOpacity(0.0);
+    QTimer::singleShot(0, p.haupt, [h = p.haupt] { h->Anzeigen(); });
+  }
   return p;
 }
 

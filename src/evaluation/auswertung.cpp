@@ -1,8 +1,11 @@
 #include "auswertung.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,6 +28,9 @@
 #include "core/zahltext.h"
 #include "ui/zentrieren.h"
 #include "core/ziehungen.h"
+#include "evaluation/frScheineN.h"
+#include "platform/plattform.h"
+#include "ui/dateidialoge.h"
 
 namespace {
 QString GZPfad() { return Werte().DatenDatei(QStringLiteral("GZ.535")); }
@@ -35,6 +42,20 @@ QLabel* FetterText(const QString& text, QWidget* eltern) {
   l->setFont(f);
   return l;
 }
+
+// A picture that acts as a link.
+QToolButton* Bildknopf(const QString& name, const QString& bild, QSize groesse, const QString& hinweis, QWidget* eltern) {
+  auto* b = new QToolButton(eltern);
+  b->setObjectName(name);
+  b->setIcon(QIcon(bild));
+  b->setIconSize(groesse);
+  b->setAutoRaise(true);
+  b->setCursor(Qt::PointingHandCursor);
+  b->setToolTip(hinweis);
+  return b;
+}
+
+const QString Spielscheine = QStringLiteral("Spielscheine");
 }  // namespace
 
 int ZiehungenTabelle::Zeilen() const { return Ziehungen().Anzahl() + 1; }
@@ -53,11 +74,17 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
   Aufbauen();
 }
 
-TFAuswertung::~TFAuswertung() = default;
+TFAuswertung::~TFAuswertung() {
+  g1_->SetzeDaten(nullptr);  // the grid is a member and goes before the view
+}
 
 void TFAuswertung::Aufbauen() {
   // Menu bar.
   QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+  QAction* oeffnen = datei->addAction(Symbol(QStringLiteral("oeffnen")), QStringLiteral("Tippschein(e) öffnen..."));
+  oeffnen->setObjectName(QStringLiteral("Tippscheineoeffnen1"));
+  connect(oeffnen, &QAction::triggered, this, &TFAuswertung::BOpenClick);
+  datei->addSeparator();
   QAction* beenden = datei->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("&Beenden"));
   beenden->setObjectName(QStringLiteral("Beenden1"));
   connect(beenden, &QAction::triggered, this, &TFAuswertung::BCloseClick);
@@ -73,13 +100,15 @@ void TFAuswertung::Aufbauen() {
   spalten->setContentsMargins(6, 6, 6, 0);
   spalten->setSpacing(10);
   spalten->addWidget(LinkeSpalte());
-  auto* rechts = new QWidget(mitte);
-  rechts->setObjectName(QStringLiteral("PRechts"));
-  spalten->addWidget(rechts, 1);
+  spalten->addWidget(RechterTeil(), 1);
 
   // Bottom bar.
   auto* fuss = new QHBoxLayout;
   fuss->setContentsMargins(6, 4, 6, 6);
+  auto* logo = Bildknopf(QStringLiteral("ImgLogo"), QStringLiteral(":/logo.svg"), QSize(118, 30),
+                         QStringLiteral("Zur Internetseite von Kelvaro"), mitte);
+  connect(logo, &QToolButton::clicked, this, &TFAuswertung::LogoClick);
+  fuss->addWidget(logo);
   fuss->addStretch(1);
   auto* schliessen = new QPushButton(QStringLiteral("Sch&ließen"), mitte);
   schliessen->setObjectName(QStringLiteral("BSchliessen"));
@@ -120,8 +149,19 @@ QWidget* TFAuswertung::LinkeSpalte() {
   kopf->setVerticalSpacing(4);
   auto* titelZeile = new QHBoxLayout;
   titelZeile->addWidget(FetterText(QStringLiteral("Ziehung"), box));
+  const QString maklerHinweis = QStringLiteral("Aktuelle Zahlen und Quoten aufrufen");
+  auto* makler = new QToolButton(box);
+  makler->setObjectName(QStringLiteral("BMakler"));
+  makler->setIcon(Symbol(QStringLiteral("web")));
+  makler->setToolTip(maklerHinweis);
+  makler->setAutoRaise(true);
+  connect(makler, &QToolButton::clicked, this, &TFAuswertung::BMaklerClick);
+  titelZeile->addWidget(makler);
+  auto* maklerLogo = Bildknopf(QStringLiteral("ImgMakler"), QStringLiteral(":/losmarkt.svg"), QSize(72, 20), maklerHinweis, box);
+  connect(maklerLogo, &QToolButton::clicked, this, &TFAuswertung::BMaklerClick);
+  titelZeile->addWidget(maklerLogo);
   titelZeile->addStretch(1);
-  kopf->addLayout(titelZeile, 0, 0);
+  kopf->addLayout(titelZeile, 0, 0, 1, 3);
 
   combo1_ = new QComboBox(box);
   combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -137,13 +177,13 @@ QWidget* TFAuswertung::LinkeSpalte() {
   bHinzu_->setObjectName(QStringLiteral("BHinzu"));
   bHinzu_->setIcon(Symbol(QStringLiteral("hinzu")));
   connect(bHinzu_, &QPushButton::clicked, this, &TFAuswertung::BHinzuClick);
-  kopf->addWidget(bHinzu_, 0, 1, 1, 2);
+  kopf->addWidget(bHinzu_, 1, 1, 1, 2);
 
   bSave_ = new QPushButton(QStringLiteral("S&peichern"), box);
   bSave_->setObjectName(QStringLiteral("BSave"));
   bSave_->setIcon(Symbol(QStringLiteral("speichern")));
   connect(bSave_, &QPushButton::clicked, this, &TFAuswertung::BSaveClick);
-  kopf->addWidget(bSave_, 1, 1);
+  kopf->addWidget(bSave_, 2, 1);
 
   bDel_ = new QToolButton(box);
   bDel_->setObjectName(QStringLiteral("BDel"));
@@ -151,7 +191,7 @@ QWidget* TFAuswertung::LinkeSpalte() {
   bDel_->setToolTip(QStringLiteral("Auswahl der Zahlen löschen"));
   bDel_->setAutoRaise(true);
   connect(bDel_, &QToolButton::clicked, this, &TFAuswertung::BDelClick);
-  kopf->addWidget(bDel_, 1, 2);
+  kopf->addWidget(bDel_, 2, 2);
   kopf->setColumnStretch(0, 1);
   bv->addLayout(kopf);
 
@@ -216,6 +256,63 @@ QWidget* TFAuswertung::LinkeSpalte() {
   g1_->SetzeSpaltenBreiten(breiten);
   v->addWidget(g1_, 1);
   return spalte;
+}
+
+QWidget* TFAuswertung::RechterTeil() {
+  auto* rechts = new QWidget;
+  rechts->setObjectName(QStringLiteral("PRechts"));
+  auto* v = new QVBoxLayout(rechts);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(5);
+  v->addWidget(FetterText(QStringLiteral("Tippauswertung"), rechts));
+
+  auto* wahl = new QHBoxLayout;
+  wahl->addWidget(FetterText(QStringLiteral("Tippschein(e) wählen"), rechts));
+  auto* oeffnen = new QPushButton(Symbol(QStringLiteral("oeffnen")), QStringLiteral("Öffnen..."), rechts);
+  oeffnen->setObjectName(QStringLiteral("BOpen"));
+  connect(oeffnen, &QPushButton::clicked, this, &TFAuswertung::BOpenClick);
+  wahl->addWidget(oeffnen);
+  auto* mehrere = FetterText(QStringLiteral("Es können mehrere Scheine zusammen geöffnet werden"), rechts);
+  mehrere->setWordWrap(true);
+  wahl->addWidget(mehrere, 1);
+  v->addLayout(wahl);
+
+  cbMerken_ = new QCheckBox(QStringLiteral("Datei-Auswahl merken und mit Programmstart einlesen"), rechts);
+  cbMerken_->setObjectName(QStringLiteral("cbMerken"));
+  cbMerken_->setChecked(true);
+  v->addWidget(cbMerken_);
+  auto* hinweise = new QVBoxLayout;
+  hinweise->setContentsMargins(22, 0, 0, 0);
+  hinweise->setSpacing(1);
+  hinweise->addWidget(new QLabel(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.)"), rechts));
+  auto* achtung = FetterText(QStringLiteral("Achtung, alte Einträge werden überschrieben."), rechts);
+  achtung->setStyleSheet(QStringLiteral("color: #c62828;"));
+  hinweise->addWidget(achtung);
+  v->addLayout(hinweise);
+
+  auto* schliessen = new QHBoxLayout;
+  schliessen->addWidget(new QLabel(QStringLiteral("Tabs schließen"), rechts));
+  auto* einen = new QToolButton(rechts);
+  einen->setObjectName(QStringLiteral("BTabZu"));
+  einen->setIcon(Symbol(QStringLiteral("tab-schliessen")));
+  einen->setToolTip(QStringLiteral("Ausgewählten Tab mit Schein-Datei schließen."));
+  connect(einen, &QToolButton::clicked, this, &TFAuswertung::TabSchliessenClick);
+  schliessen->addWidget(einen);
+  auto* alle = new QToolButton(rechts);
+  alle->setObjectName(QStringLiteral("BTabsZu"));
+  alle->setIcon(Symbol(QStringLiteral("tabs-schliessen")));
+  alle->setToolTip(QStringLiteral("Alle Tabs mit den Schein-Dateien schließen."));
+  connect(alle, &QToolButton::clicked, this, &TFAuswertung::AlleTabsSchliessenClick);
+  schliessen->addWidget(alle);
+  schliessen->addStretch(1);
+  v->addLayout(schliessen);
+
+  tabs_ = new QTabWidget(rechts);
+  tabs_->setObjectName(QStringLiteral("PageControl1"));
+  tabs_->setMinimumWidth(610);
+  tabs_->setDocumentMode(false);
+  v->addWidget(tabs_, 1);
+  return rechts;
 }
 
 void TFAuswertung::Erzeugen() {
@@ -327,6 +424,9 @@ void TFAuswertung::BSaveClick() {
   ziehungNeu_ = false;
   HinzuKnopfZeigen(false);
   GZinG1Einlesen();
+  QStringList daten;
+  for (int i = 0; i < combo1_->count(); ++i) daten << combo1_->itemText(i);
+  for (TFFrScheineN* panel : Panels()) panel->ZiehungenAktualisieren(daten);
 }
 
 void TFAuswertung::BCopyClick() {
@@ -346,6 +446,112 @@ void TFAuswertung::BCopyClick() {
 void TFAuswertung::GZinG1Einlesen() {
   g1_->Neu();
   lAnzahl_->setText(QStringLiteral("  ") + QLocale().toString(Ziehungen().Anzahl()) + QStringLiteral(" Gewinnreihen"));
+}
+
+void TFAuswertung::showEvent(QShowEvent* ereignis) {
+  QMainWindow::showEvent(ereignis);
+  Anzeigen();
+}
+
+void TFAuswertung::Anzeigen() {
+  if (angezeigt_) return;
+  angezeigt_ = true;
+  const Einstellungen einstellungen;
+  QStringList dateien;
+  if (einstellungen.Existiert()) {
+    cbMerken_->setChecked(einstellungen.Wahr(Spielscheine, QStringLiteral("Merken"), false));
+    dateien = GemerkteDateien(einstellungen);
+    for (const QString& pfad : dateien) {
+      if (QFileInfo(pfad).isFile())
+        DateienEinlesen(pfad);
+      else
+        Information(QStringLiteral("Die mit dem Programmstart zu ladende Datei ") + QFileInfo(pfad).fileName() + CRCR +
+                        QStringLiteral(" wurde nicht gefunden."),
+                    this);
+    }
+  }
+  const QString demo = Werte().DatenDatei(QStringLiteral("Demo-Tippschein.vnds"));
+  if (dateien.isEmpty() && QFileInfo(demo).isFile()) DateienEinlesen(demo);
+}
+
+void TFAuswertung::BOpenClick() {
+  DateiDialog dialog;
+  dialog.titel = QStringLiteral("Tippschein-Datei einlesen");
+  dialog.filter = QStringLiteral("Tippschein-Datei|*.vnds");
+  dialog.standardEndung = QStringLiteral("vnds");
+  dialog.startOrdner = Werte().datenOrdner;
+  dialog.mehrere = true;
+  const QStringList dateien = DateiDialoge().Oeffnen(dialog, this);
+  if (dateien.isEmpty()) return;
+  tabs_->hide();
+  if (cbMerken_->isChecked()) ErgebnisMelden(DateienMerken(Einstellungen(), dateien), this);
+  QWidget* letzter = nullptr;
+  for (const QString& pfad : dateien) letzter = DateienEinlesen(pfad);
+  tabs_->show();
+  if (letzter) tabs_->setCurrentWidget(letzter);
+}
+
+QWidget* TFAuswertung::DateienEinlesen(const QString& pfad) {
+  const int t = ++tabZaehler_;
+  auto* tab = new QWidget;
+  tab->setObjectName(QStringLiteral("Tab%1").arg(t));
+  tab->setProperty("tag", t);
+  auto* layout = new QVBoxLayout(tab);
+  layout->setContentsMargins(2, 2, 2, 2);
+  auto* panel = new TFFrScheineN(preis_, tab);
+  panel->setObjectName(QStringLiteral("fr%1").arg(t));
+  layout->addWidget(panel);
+  tabs_->addTab(tab, QFileInfo(pfad).completeBaseName());
+  QStringList daten;
+  for (int i = 0; i < combo1_->count(); ++i) daten << combo1_->itemText(i);
+  panel->Fuellen(pfad, daten);
+  return tab;
+}
+
+QList<TFFrScheineN*> TFAuswertung::Panels() const { return tabs_->findChildren<TFFrScheineN*>(); }
+
+void TFAuswertung::TabSchliessenClick() {
+  QWidget* tab = tabs_->currentWidget();
+  if (!tab) return;
+  tabs_->hide();
+  tabs_->removeTab(tabs_->currentIndex());
+  delete tab;
+  tabs_->show();
+}
+
+void TFAuswertung::AlleTabsSchliessenClick() {
+  if (tabs_->count() == 0) return;
+  tabs_->hide();
+  for (int i = tabs_->count() - 1; i >= 0; --i) {
+    QWidget* tab = tabs_->widget(i);
+    tabs_->removeTab(i);
+    delete tab;
+  }
+  tabs_->show();
+}
+
+void TFAuswertung::BMaklerClick() {
+  if (!System().IstOnline()) {
+    Information(QStringLiteral("Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen."), this);
+    return;
+  }
+  System().UrlOeffnen(QUrl(Adressen::Makler));
+  if (!ziehungNeu_) BHinzuClick();
+}
+
+void TFAuswertung::LogoClick() {
+  if (!System().IstOnline()) {
+    Information(QStringLiteral("Für den Aufruf der Seite muss eine Verbindung zum Internet bestehen."), this);
+    return;
+  }
+  System().UrlOeffnen(QUrl(Adressen::Hersteller));
+}
+
+void TFAuswertung::closeEvent(QCloseEvent* ereignis) {
+  // The close query: remember whether the opened files are to be reopened; closing goes on even
+  // when the settings cannot be written.
+  ErgebnisMelden(Einstellungen().SchreibeBool(Spielscheine, QStringLiteral("Merken"), cbMerken_->isChecked()), this);
+  ereignis->accept();
 }
 
 void TFAuswertung::BCloseClick() { close(); }

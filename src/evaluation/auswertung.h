@@ -10,8 +10,11 @@
 #include "core/tabelle.h"
 #include "core/var_def.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QTabWidget;
+class TFFrScheineN;
 class QPushButton;
 class QToolButton;
 class TabellenAnsicht;
@@ -43,6 +46,18 @@ class TFAuswertung : public QMainWindow {
   void BCopyClick();
   void GZinG1Einlesen();      // refill the draws grid and the count label
 
+  // Tickets side.
+  void Anzeigen();            // show-time work: remembered ticket files, the sample ticket
+  void BOpenClick();          // "Öffnen...": one or more ticket files
+  QWidget* DateienEinlesen(const QString& pfad);  // a new tab with a result panel
+  void TabSchliessenClick();
+  void AlleTabsSchliessenClick();
+  void BMaklerClick();        // the broker's page of current numbers
+  void LogoClick();           // the maker's home page
+  QList<TFFrScheineN*> Panels() const;
+  QTabWidget* Tabs() const { return tabs_; }
+  QCheckBox* CbMerken() const { return cbMerken_; }
+
   // Navigation.
   void BCloseClick();
 
@@ -54,9 +69,14 @@ class TFAuswertung : public QMainWindow {
   QString DatumsZeile() const { return datumsZeile_; }
   QComboBox* Combo1() const { return combo1_; }
 
+ protected:
+  void showEvent(QShowEvent* ereignis) override;
+  void closeEvent(QCloseEvent* ereignis) override;
+
  private:
   void Aufbauen();
   QWidget* LinkeSpalte();
+  QWidget* RechterTeil();
   void NummerAnzeigen(int n);
   void HinzuKnopfZeigen(bool abbrechen);
   void DatumsZeileSetzen(const QString& datum);
@@ -67,6 +87,8 @@ class TFAuswertung : public QMainWindow {
   bool ziehungNeu_ = false;
   float preis_ = 0.5f;
   QString datumsZeile_;
+  int tabZaehler_ = 0;
+  bool angezeigt_ = false;
 
   QComboBox* combo1_ = nullptr;
   QPushButton* bHinzu_ = nullptr;
@@ -77,5 +99,7 @@ class TFAuswertung : public QMainWindow {
   QLabel* lAnzahl_ = nullptr;
   std::array<QToolButton*, MaxZahl + 1> nummern_{};
   TabellenAnsicht* g1_ = nullptr;
+  QCheckBox* cbMerken_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
   ZiehungenTabelle g1Daten_;
 };

@@ -40,6 +40,13 @@ QVariant TabellenModell::headerData(int abschnitt, Qt::Orientation richtung, int
 TabellenAnsicht::TabellenAnsicht(QWidget* eltern) : QTableView(eltern), modell_(this) {
   setModel(&modell_);
   setItemDelegate(new ZellenMaler(this));
+  // Grids use a slightly smaller font, so that the given column widths hold their texts.
+  QFont schrift = font();
+  schrift.setPointSize(8);
+  setFont(schrift);
+  horizontalHeader()->setFont(schrift);
+  // Header texts carry their own centring blanks; the style's wide padding would cut them.
+  horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px 1px; }"));
   verticalHeader()->hide();
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);
@@ -78,12 +85,16 @@ int TabellenAnsicht::VollSichtbareZeilen() const {
 
 void TabellenAnsicht::ZuErsterZeile(int zeile) {
   if (zeile < 1 || zeile > modell_.rowCount()) return;
+  executeDelayedItemsLayout();  // the rows of a just refilled model must be laid out first
   scrollTo(modell_.index(zeile - 1, 0), QAbstractItemView::PositionAtTop);
 }
 
 void ZellenMaler::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const QRect r = option.rect;
-  const QString text = index.data(Qt::DisplayRole).toString();
+  QString text = index.data(Qt::DisplayRole).toString();
+  // Centring blanks in front of a text are not needed where the painter centres it itself.
+  qsizetype blanks = 0;
+  while (blanks < text.size() && text[blanks] == QLatin1Char(' ')) ++blanks;
   p->save();
   p->setClipRect(r);
   QFont schrift = option.font;
@@ -93,6 +104,7 @@ void ZellenMaler::paint(QPainter* p, const QStyleOptionViewItem& option, const Q
     p->setPen(option.palette.mid().color());
     p->drawLine(r.topRight(), r.bottomRight());
     p->setPen(option.palette.buttonText().color());
+    text.remove(0, blanks);
     const int tw = QFontMetrics(schrift).horizontalAdvance(text);
     p->drawText(QPoint(r.left() + (r.width() - tw) / 2, r.top() + 2 + QFontMetrics(schrift).ascent()), text);
     p->restore();
@@ -103,6 +115,7 @@ void ZellenMaler::paint(QPainter* p, const QStyleOptionViewItem& option, const Q
   schrift.setBold(stil.fett);
   p->setFont(schrift);
   const QFontMetrics fm(schrift);
+  if (stil.ausrichtung == ZellStil::Ausrichtung::Zentriert) text.remove(0, blanks);
   const int tw = fm.horizontalAdvance(text);
   const int x = stil.ausrichtung == ZellStil::Ausrichtung::Rechts ? r.right() + 1 - 3 - tw : r.left() + (r.width() - tw) / 2;
   p->setPen(Qt::black);

@@ -43,6 +43,7 @@ class TabellenAnsicht : public QTableView {
  public:
   explicit TabellenAnsicht(QWidget* eltern = nullptr);
 
+  // The grid must outlive the view, or be taken away (nullptr) before it goes.
   void SetzeDaten(const TabellenDaten* daten) { modell_.SetzeDaten(daten); }
   const TabellenDaten* Daten() const { return modell_.Daten(); }
   TabellenModell& Modell() { return modell_; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,9 @@
 #include "core/tabelle.h"
 #include "ui/dateidialoge.h"
 #include "ui/meldungen.h"
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 // Keeps every message (kind and exact text) and answers questions from a queue (default: Nein).
 class MeldungsRekorder : public MeldungsDienst {

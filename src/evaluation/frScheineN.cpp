@@ -1,0 +1,316 @@
+#include "frScheineN.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/schein.h"
+#include "core/ziehungen.h"
+#include "ui/meldungen.h"
+#include "ui/skin.h"
+#include "ui/tabellenansicht.h"
+#include "ui/zentrieren.h"
+
+namespace {
+const QColor Hellgruen(193, 255, 193);
+const QColor Hellblau(185, 241, 253);
+const QColor NormaleZelle(0xF3, 0xF6, 0xF9);
+
+QLineEdit* Textfeld(const QString& name, QWidget* eltern, int breite = -1) {
+  auto* e = new QLineEdit(eltern);
+  e->setObjectName(name);
+  e->setReadOnly(true);
+  if (breite > 0) e->setFixedWidth(breite);
+  return e;
+}
+
+QLabel* Beschriftung(const QString& text, QWidget* eltern, bool fett = false) {
+  auto* l = new QLabel(text, eltern);
+  if (fett) {
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+  }
+  return l;
+}
+}  // namespace
+
+TFFrScheineN::TFFrScheineN(float preis, QWidget* eltern) : QWidget(eltern), preis_(preis) {
+  setObjectName(QStringLiteral("FrScheineN"));
+  setMinimumSize(600, 304);
+  // The panel is dense; its texts use the grids' smaller font.
+  QFont schrift = font();
+  schrift.setPointSize(8);
+  setFont(schrift);
+  auto* h = new QHBoxLayout(this);
+  h->setContentsMargins(4, 4, 4, 4);
+  h->setSpacing(8);
+  h->addWidget(LinkerTeil());
+  h->addWidget(RechterTeilAufbauen(), 1);
+}
+
+TFFrScheineN::~TFFrScheineN() {
+  // The grids are members and go before the child views that show them.
+  g3_->SetzeDaten(nullptr);
+  g3a_->SetzeDaten(nullptr);
+  g5_->SetzeDaten(nullptr);
+}
+
+QWidget* TFFrScheineN::LinkerTeil() {
+  auto* links = new QWidget(this);
+  links->setObjectName(QStringLiteral("PLinks"));
+  links->setFixedWidth(270);
+  auto* v = new QVBoxLayout(links);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(4);
+  auto* raster = new QGridLayout;
+  raster->setHorizontalSpacing(4);
+  raster->setVerticalSpacing(3);
+  raster->addWidget(Beschriftung(QStringLiteral("Datei"), links), 0, 0);
+  lDatei_ = Textfeld(QStringLiteral("LDatei"), links);
+  raster->addWidget(lDatei_, 0, 1);
+  raster->addWidget(Beschriftung(QStringLiteral("Reihenanzahl"), links), 1, 0);
+  lReihen_ = Textfeld(QStringLiteral("LReihen"), links, 60);
+  raster->addWidget(lReihen_, 1, 1, Qt::AlignLeft);
+  raster->setColumnStretch(1, 1);
+  v->addLayout(raster);
+  auto* anteile = new QHBoxLayout;
+  anteile->setSpacing(4);
+  anteile->addWidget(Beschriftung(QStringLiteral("Spielschein-\nAnteile:"), links));
+  anteile->addWidget(Beschriftung(QStringLiteral("gesamt:"), links));
+  eAntGes_ = Textfeld(QStringLiteral("EAntGes"), links, 40);
+  eAntGes_->setMaxLength(4);
+  eAntGes_->setText(QStringLiteral("1"));
+  anteile->addWidget(eAntGes_);
+  anteile->addWidget(Beschriftung(QStringLiteral("meine:"), links));
+  eAntmeine_ = Textfeld(QStringLiteral("EAntmeine"), links, 40);
+  eAntmeine_->setMaxLength(4);
+  eAntmeine_->setText(QStringLiteral("1"));
+  anteile->addWidget(eAntmeine_);
+  anteile->addStretch(1);
+  v->addLayout(anteile);
+
+  g3_ = new TabellenAnsicht(links);
+  g3_->setObjectName(QStringLiteral("G3"));
+  g3_->SetzeMaler([this](int z, int s) { return G3Stil(z, s); });
+  v->addWidget(g3_, 1);
+  return links;
+}
+
+QWidget* TFFrScheineN::RechterTeilAufbauen() {
+  rechts_ = new QWidget(this);
+  rechts_->setObjectName(QStringLiteral("PRechts"));
+  rechts_->setAutoFillBackground(true);
+  auto* v = new QVBoxLayout(rechts_);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(4);
+  v->addWidget(Beschriftung(QStringLiteral("Auswertung für eine oder mehrere Ziehungen"), rechts_, true));
+
+  auto* wahl = new QGridLayout;
+  wahl->setHorizontalSpacing(6);
+  wahl->setVerticalSpacing(3);
+  wahl->addWidget(Beschriftung(QStringLiteral("Für den bzw. vom"), rechts_), 0, 0);
+  combo1_ = new QComboBox(rechts_);
+  combo1_->setObjectName(QStringLiteral("Combo1"));
+  combo1_->setMaxVisibleItems(20);
+  wahl->addWidget(combo1_, 0, 1);
+  cbBack_ = new QCheckBox(QStringLiteral("zurück bis zum"), rechts_);
+  cbBack_->setObjectName(QStringLiteral("cbBack"));
+  wahl->addWidget(cbBack_, 1, 0);
+  combo2_ = new QComboBox(rechts_);
+  combo2_->setObjectName(QStringLiteral("combo2"));
+  combo2_->setMaxVisibleItems(20);
+  wahl->addWidget(combo2_, 1, 1);
+  bStart_ = new QPushButton(Symbol(QStringLiteral("start")), QStringLiteral("Start"), rechts_);
+  bStart_->setObjectName(QStringLiteral("BStart"));
+  bStart_->setDefault(true);
+  connect(bStart_, &QPushButton::clicked, this, &TFFrScheineN::BStartClick);
+  wahl->addWidget(bStart_, 0, 2, 2, 1);
+  wahl->setColumnStretch(1, 1);
+  v->addLayout(wahl);
+
+  g3a_ = new TabellenAnsicht(rechts_);
+  g3a_->setObjectName(QStringLiteral("G3a"));
+  g3a_->SetzeMaler([this](int z, int s) { return G3aStil(z, s); });
+  g3aDaten_.ergebnis = &ergebnis_;
+  v->addWidget(g3a_, 1);
+
+  auto* zahlen = new QGridLayout;
+  zahlen->setHorizontalSpacing(4);
+  zahlen->setVerticalSpacing(3);
+  zahlen->addWidget(Beschriftung(QStringLiteral("Höchstgewinn"), rechts_), 0, 0);
+  lHGew_ = Textfeld(QStringLiteral("LHGew"), rechts_);
+  lHGew_->setAlignment(Qt::AlignRight);
+  zahlen->addWidget(lHGew_, 0, 1);
+  zahlen->addWidget(Beschriftung(QStringLiteral("am:"), rechts_), 0, 2, Qt::AlignRight);
+  lHGewWann_ = Textfeld(QStringLiteral("LHGewWann"), rechts_, 80);
+  zahlen->addWidget(lHGewWann_, 0, 3);
+  bZeig_ = new QToolButton(rechts_);
+  bZeig_->setObjectName(QStringLiteral("BZeig"));
+  bZeig_->setIcon(Symbol(QStringLiteral("zeigen")));
+  bZeig_->setToolTip(QStringLiteral("Zum Höchstgewinn in der Tabelle springen"));
+  connect(bZeig_, &QToolButton::clicked, this, &TFFrScheineN::BZeigClick);
+  zahlen->addWidget(bZeig_, 0, 4);
+  zahlen->addWidget(Beschriftung(QStringLiteral("Gesamtgewinn"), rechts_), 1, 0);
+  lGesGewinn_ = Textfeld(QStringLiteral("LGesGewinn"), rechts_);
+  lGesGewinn_->setAlignment(Qt::AlignRight);
+  zahlen->addWidget(lGesGewinn_, 1, 1);
+  zahlen->addWidget(Beschriftung(QStringLiteral("Anteil:"), rechts_), 1, 2, Qt::AlignRight);
+  lGesGewinnAnt_ = Textfeld(QStringLiteral("LGesGewinnAnt"), rechts_);
+  lGesGewinnAnt_->setAlignment(Qt::AlignRight);
+  zahlen->addWidget(lGesGewinnAnt_, 1, 3, 1, 2);
+  zahlen->addWidget(Beschriftung(QStringLiteral("Rücklauf-\nquote:"), rechts_), 2, 0);
+  lRL_ = Textfeld(QStringLiteral("LRL"), rechts_);
+  lRL_->setAlignment(Qt::AlignRight);
+  zahlen->addWidget(lRL_, 2, 1, 1, 2);
+  zahlen->setColumnStretch(1, 1);
+  v->addLayout(zahlen);
+
+  auto* fuss = new QHBoxLayout;
+  fuss->setSpacing(6);
+  fuss->addWidget(Beschriftung(QStringLiteral("Gesamt-\nÜbersicht:"), rechts_));
+  g5_ = new TabellenAnsicht(rechts_);
+  g5_->setObjectName(QStringLiteral("G5"));
+  g5_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  g5_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  g5_->setFixedSize(76 + 3 * 36 + 2, 2 * 19 + 4);
+  fuss->addWidget(g5_);
+  fuss->addStretch(1);
+  v->addLayout(fuss);
+  return rechts_;
+}
+
+void TFFrScheineN::Fuellen(const QString& pfad, const QStringList& ziehungsDaten) {
+  pfad_ = pfad;
+  // 1. Both selectors: all draw dates, the newest (and the one before it) selected.
+  combo1_->addItems(ziehungsDaten);
+  combo1_->setCurrentIndex(static_cast<int>(ziehungsDaten.size()) - 1);
+  combo2_->addItems(ziehungsDaten);
+  combo2_->setCurrentIndex(static_cast<int>(ziehungsDaten.size()) - 2);
+
+  // 2.-4. The ticket: rows, shares, file name and row count.
+  const QFont schrift = g3_->font();
+  const QList<int> breiten{45, 38, 38, 38, 38, 38};
+  schein_ = Tabelle::Reihentabelle();
+  QString ges = eAntGes_->text(), meine = eAntmeine_->text();
+  const Ergebnis gelesen = ScheinLesen(schein_, ges, meine, pfad);
+  for (int s = 0; s < 6; ++s) schein_.SetzeZelle(0, s, Zentriert(schein_.Zelle(0, s), breiten[s], schrift));
+  eAntGes_->setText(ges);
+  eAntmeine_->setText(meine);
+  g3_->SetzeDaten(&schein_);
+  g3_->SetzeSpaltenBreiten(breiten);
+  lDatei_->setText(QFileInfo(pfad).fileName());
+  lReihen_->setText(QString::number(schein_.Zeilen() - 1));
+
+  // 5. The result table.
+  const QList<int> g3aBreiten{63, 52, 52, 66, 66};
+  g3aDaten_.kopf = {Zentriert(QStringLiteral("Datum"), 63, schrift), QStringLiteral("Richtige"),
+                    QStringLiteral("in Reihe"), Zentriert(QStringLiteral("Gewinn"), 66, schrift),
+                    Zentriert(QStringLiteral("Anteil"), 66, schrift)};
+  g3a_->SetzeDaten(&g3aDaten_);
+  g3a_->SetzeSpaltenBreiten(g3aBreiten);
+
+  // 6. The summary.
+  uebersicht_.SetzeZelle(0, 0, Zentriert(QStringLiteral("Gewinnklasse:"), 76, schrift));
+  uebersicht_.SetzeZelle(1, 0, Zentriert(QStringLiteral("Anzahl:"), 76, schrift));
+  for (int k = 5; k >= 3; --k)
+    uebersicht_.SetzeZelle(0, 6 - k, Zentriert(QString::fromLatin1(GewinnklasseFuer(k)->kurz), 36, schrift));
+  g5_->SetzeDaten(&uebersicht_);
+  g5_->SetzeSpaltenBreiten({76, 36, 36, 36});
+  g5_->SetzeZeilenHoehe(19);
+
+  ErgebnisMelden(gelesen, this);  // the rows read before a read error stay
+  // 7. Repaint while further files are opened; user input waits until all are read.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TFFrScheineN::ZiehungenAktualisieren(const QStringList& ziehungsDaten) {
+  const QSignalBlocker sperre(combo1_);
+  combo1_->clear();
+  combo1_->addItems(ziehungsDaten);
+  combo1_->setCurrentIndex(static_cast<int>(ziehungsDaten.size()) - 1);
+}
+
+void TFFrScheineN::KlassenZeigen() {
+  const QFont schrift = g5_->font();
+  for (int k = 5; k >= 3; --k) {
+    const QString text = ergebnis_.KlassenText(k);
+    uebersicht_.SetzeZelle(1, 6 - k, Zentriert(text, text == QLatin1String("-") ? 30 : 36, schrift));
+  }
+  g5_->Neu();
+}
+
+void TFFrScheineN::BStartClick() {
+  hoechstZeile_ = 0;
+  AuswertungsEingabe e;
+  e.ziehungen = &Ziehungen().Liste();
+  e.ende = combo1_->currentIndex();
+  e.anfang = combo2_->currentIndex();
+  e.zeitraum = cbBack_->isChecked();
+  e.reihen = ReihenAusTabelle(schein_);
+  e.antGes = eAntGes_->text().toInt();
+  e.antMeine = eAntmeine_->text().toInt();
+  e.preis = preis_;
+  Auswertung a = ScheinAuswerten(e);
+  if (a.ablehnung) {
+    Melden(*a.ablehnung, this);
+    // The result table, the summary, the own part and the return rate keep what they showed.
+    lGesGewinn_->clear();
+    lHGew_->clear();
+    lHGewWann_->clear();
+    einzelZiehung_ = false;
+    g3_->Neuzeichnen();
+    return;
+  }
+  ergebnis_ = std::move(a.ergebnis);
+  g3a_->Neu();
+  g3a_->scrollToTop();
+  KlassenZeigen();
+  lGesGewinnAnt_->setText(ergebnis_.GesamtAnteilText());
+  lRL_->setText(ergebnis_.QuoteText());
+  lGesGewinn_->setText(ergebnis_.GesamtText());
+  einzelZiehung_ = !e.zeitraum;
+  ausgewertet_ = ergebnis_.GewAuswListe.front().GZA;
+  g3_->Neuzeichnen();  // the hits of a single draw become visible
+  lHGew_->setText(ergebnis_.HoechstText());
+  lHGewWann_->setText(ergebnis_.hoechstDatum);
+  hoechstZeile_ = ergebnis_.hoechstZeile;
+}
+
+void TFFrScheineN::BZeigClick() {
+  if (hoechstZeile_ == 0) return;
+  if (g3a_->VollSichtbareZeilen() < hoechstZeile_) g3a_->ZuErsterZeile(std::max(1, hoechstZeile_ - 6));
+  g3a_->Neuzeichnen();
+}
+
+ZellStil TFFrScheineN::G3Stil(int zeile, int spalte) const {
+  ZellStil stil;
+  stil.fett = true;
+  stil.hintergrund = NormaleZelle;
+  if (einzelZiehung_) {
+    const QString text = schein_.Zelle(zeile, spalte);
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (text.isEmpty())
+      stil.hintergrund = Qt::white;
+    else if (ok && ausgewertet_.Enthaelt(n))
+      stil.hintergrund = Hellgruen;
+  }
+  return stil;
+}
+
+ZellStil TFFrScheineN::G3aStil(int zeile, int spalte) const {
+  ZellStil stil;
+  stil.fett = true;
+  stil.hintergrund = zeile == hoechstZeile_ && hoechstZeile_ > 0 ? Hellblau : QColor(Qt::white);
+  stil.ausrichtung = spalte >= 3 ? ZellStil::Ausrichtung::Rechts : ZellStil::Ausrichtung::Zentriert;
+  return stil;
+}

@@ -1,0 +1,81 @@
+// The result panel of one ticket: its rows and shares, the draw choice, "Start" and the result.
+#pragma once
+
+#include <QWidget>
+
+#include "core/tabelle.h"
+#include "evaluation/gewinnauswertung.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class TabellenAnsicht;
+struct ZellStil;
+
+class TFFrScheineN : public QWidget {
+  Q_OBJECT
+ public:
+  // preis: the price of one row, passed to every evaluation.
+  explicit TFFrScheineN(float preis, QWidget* eltern = nullptr);
+  ~TFFrScheineN() override;
+
+  // Reads the ticket file and fills both draw selectors with the draw dates (oldest first).
+  void Fuellen(const QString& pfad, const QStringList& ziehungsDaten);
+  // New draw dates after a saved draw: Combo1 gets them with the newest selected.
+  void ZiehungenAktualisieren(const QStringList& ziehungsDaten);
+
+  void BStartClick();
+  void BZeigClick();
+
+  QString Pfad() const { return pfad_; }
+  int HoechstZeile() const { return hoechstZeile_; }
+  bool EinzelZiehung() const { return einzelZiehung_; }
+  const AuswertungsErgebnis& LetztesErgebnis() const { return ergebnis_; }
+  QWidget* RechterTeil() const { return rechts_; }  // the area a snapshot captures
+  QComboBox* Combo1() const { return combo1_; }
+  QComboBox* Combo2() const { return combo2_; }
+  QCheckBox* CbBack() const { return cbBack_; }
+  TabellenAnsicht* G3() const { return g3_; }
+  TabellenAnsicht* G3a() const { return g3a_; }
+  TabellenAnsicht* G5() const { return g5_; }
+
+ private:
+  QWidget* LinkerTeil();
+  QWidget* RechterTeilAufbauen();
+  ZellStil G3Stil(int zeile, int spalte) const;
+  ZellStil G3aStil(int zeile, int spalte) const;
+  void KlassenZeigen();
+
+  float preis_;
+  QString pfad_;
+  int hoechstZeile_ = 0;
+  bool einzelZiehung_ = false;
+  TZahlenMenge ausgewertet_;
+
+  Tabelle schein_ = Tabelle::Reihentabelle();
+  AuswertungsErgebnis ergebnis_;
+  ErgebnisTabelle g3aDaten_;
+  Tabelle uebersicht_{2, 4};
+
+  QLineEdit* lDatei_ = nullptr;
+  QLineEdit* lReihen_ = nullptr;
+  QLineEdit* eAntGes_ = nullptr;
+  QLineEdit* eAntmeine_ = nullptr;
+  TabellenAnsicht* g3_ = nullptr;
+  QWidget* rechts_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+  QComboBox* combo2_ = nullptr;
+  QCheckBox* cbBack_ = nullptr;
+  QPushButton* bStart_ = nullptr;
+  TabellenAnsicht* g3a_ = nullptr;
+  QLineEdit* lHGew_ = nullptr;
+  QLineEdit* lHGewWann_ = nullptr;
+  QToolButton* bZeig_ = nullptr;
+  QLineEdit* lGesGewinn_ = nullptr;
+  QLineEdit* lGesGewinnAnt_ = nullptr;
+  QLineEdit* lRL_ = nullptr;
+  TabellenAnsicht* g5_ = nullptr;
+};

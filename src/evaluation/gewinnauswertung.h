@@ -1,0 +1,81 @@
+// The evaluation engine: a ticket's rows against one draw or a range of draws.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include <QString>
+
+#include "core/meldung.h"
+#include "core/tabelle.h"
+#include "core/var_def.h"
+
+// The player's part of an amount, truncated to whole cents, computed in extended precision as
+// x = (100 * A * M) / T / 10000 with A in ten-thousandths. No part exists when T is 0.
+std::optional<Geld> AnteilBerechnen(Geld betrag, int antGes, int antMeine);
+
+struct AuswertungsEingabe {
+  const std::vector<TGewZahlen>* ziehungen = nullptr;
+  int ende = -1;          // the draw to evaluate, or the last draw of the range
+  int anfang = -1;        // the first draw of the range
+  bool zeitraum = false;  // range mode
+  std::vector<TZahlenMenge> reihen;  // the ticket rows as sets, in ticket order
+  int antGes = 1;
+  int antMeine = 1;
+  float preis = 0.5f;     // price of one row
+};
+
+// One row of the result table.
+struct ErgebnisZeile {
+  std::int32_t ziehung;   // index into GewAuswListe
+  std::int32_t reihe;     // ticket row (1..R) of a win
+  std::int8_t klasse;     // 3..5 a win, 0 "---", -1 nothing evaluated (a ticket without rows)
+  bool datum;             // the first row of its draw shows the date
+};
+
+struct AuswertungsErgebnis {
+  std::vector<TGewAusw> GewAuswListe;
+  std::vector<ErgebnisZeile> zeilen;          // result rows 1..n
+  std::array<int, 6> klassenAnzahl{};         // by hits; only 3..5 are used
+  std::array<std::optional<Geld>, 6> anteil;  // the player's part of each class's prize
+  Geld gesamt;
+  std::optional<Geld> gesamtAnteil;           // none when the total share count is 0
+  std::optional<double> quote;                // percent, 4 decimals; none when draws*rows*price is 0
+  Geld hoechstGewinn;
+  QString hoechstDatum;                        // empty when nothing was won
+  int hoechstZeile = 0;                        // result row of the highest win, 0 when none
+
+  QString GesamtText() const;       // "116,00 €"
+  QString GesamtAnteilText() const; // "2,66 €" or "---"
+  QString QuoteText() const;        // "37,50 %" or "---"
+  QString HoechstText() const;      // "0,00 €" when nothing was won
+  // "-" for 0, else the count (the panel centres it).
+  QString KlassenText(int treffer) const;
+};
+
+// The result table over a result: "Datum", "Richtige", "in Reihe", "Gewinn", "Anteil"; the texts
+// are made when a row is shown.
+class ErgebnisTabelle : public TabellenDaten {
+ public:
+  int Zeilen() const override;
+  int Spalten() const override { return 5; }
+  QString Zelle(int zeile, int spalte) const override;
+  const AuswertungsErgebnis* ergebnis = nullptr;
+  QStringList kopf;
+};
+
+// Evaluates the rows or refuses with the message for the player (and changes nothing).
+struct Auswertung {
+  std::optional<Meldung> ablehnung;
+  AuswertungsErgebnis ergebnis;
+};
+Auswertung ScheinAuswerten(const AuswertungsEingabe& eingabe);
+
+// The ticket rows of a row table (data rows 1..R, columns 1..5) as sets: decimal cells 0..255
+// become members, other values are left out.
+std::vector<TZahlenMenge> ReihenAusTabelle(const TabellenDaten& tabelle);
+
+// The messages of a refused evaluation.
+QString ZeitraumFehler();
+QString KeineGewinnzahlen();

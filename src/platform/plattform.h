@@ -1,0 +1,26 @@
+// What the desktop offers the program: web pages, the online test, and later the calculator,
+// installer and spreadsheet program. Tests install a fake.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class Plattform {
+ public:
+  virtual ~Plattform() = default;
+  // True when a network interface other than loopback is up and has an address.
+  virtual bool IstOnline() = 0;
+  // Opens a web page or mail link with the desktop's default program.
+  virtual bool UrlOeffnen(const QUrl& adresse) = 0;
+};
+
+Plattform& System();
+Plattform* PlattformSetzen(Plattform* plattform);  // nullptr: the desktop again
+
+// The pages the program links to.
+namespace Adressen {
+// The broker's page with the current numbers and prize amounts.
+inline const QString Makler = QStringLiteral("https://www.losmarkt.example/vandora/zahlen-quoten/");
+// The maker's home page.
+inline const QString Hersteller = QStringLiteral("https://www.kelvaro.example/");
+}  // namespace Adressen

@@ -1,0 +1,206 @@
+// The evaluation engine.
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "core/datum.h"
+#include "evaluation/gewinnauswertung.h"
+
+namespace {
+TGewZahlen Ziehung(const char* datum, std::array<int, 5> z) {
+  TGewZahlen g;
+  g.datum = *TextAlsDatum(QString::fromLatin1(datum));
+  for (int i = 0; i < 5; ++i) g.GZ[i] = static_cast<std::uint8_t>(z[static_cast<std::size_t>(i)]);
+  return g;
+}
+
+struct Lauf {
+  std::vector<TGewZahlen> ziehungen;
+  AuswertungsEingabe e;
+  Auswertung a;
+  ErgebnisTabelle tabelle;
+
+  Lauf(std::vector<TGewZahlen> z, std::vector<std::vector<int>> reihen, int ende, int anfang = -1, bool zeitraum = false) : ziehungen(std::move(z)) {
+    e.ziehungen = &ziehungen;
+    e.ende = ende;
+    e.anfang = anfang;
+    e.zeitraum = zeitraum;
+    for (const auto& r : reihen) {
+      TZahlenMenge m;
+      for (int n : r) m.Einschliessen(n);
+      e.reihen.push_back(m);
+    }
+  }
+  const AuswertungsErgebnis& Starten() {
+    a = ScheinAuswerten(e);
+    tabelle.ergebnis = &a.ergebnis;
+    return a.ergebnis;
+  }
+  QStringList Zeile(int z) const {
+    QStringList t;
+    for (int s = 0; s < 5; ++s) t << tabelle.Zelle(z, s);
+    return t;
+  }
+};
+}  // namespace
+
+TEST(AnteilBerechnen, SchneidetAufCentAb) {
+  EXPECT_EQ(AnteilBerechnen(Geld::AusEinheiten(8), 3, 1), Geld{26600});
+  EXPECT_EQ(AnteilBerechnen(Geld::AusEinheiten(50000), 7, 2), Geld{142857100});
+  EXPECT_EQ(AnteilBerechnen(Geld::AusEinheiten(100), 1, 1), Geld::AusEinheiten(100));
+  EXPECT_FALSE(AnteilBerechnen(Geld::AusEinheiten(8), 0, 1));  // no part of zero shares
+}
+
+TEST(ScheinAuswerten, EineZiehung) {
+  Lauf l({Ziehung("10.03.2024", {2, 9, 17, 25, 31})}, {{2, 9, 17, 25, 30}, {1, 3, 5, 7, 11}}, 0);
+  const auto& r = l.Starten();
+  ASSERT_FALSE(l.a.ablehnung);
+  ASSERT_EQ(l.tabelle.Zeilen(), 2);  // the "---" of row 2 is not shown
+  EXPECT_EQ(l.Zeile(1), (QStringList{"10.03.2024", "4", "1", "100,00", "100,00"}));
+  EXPECT_EQ(r.KlassenText(5), QStringLiteral("-"));
+  EXPECT_EQ(r.KlassenText(4), QStringLiteral("1"));
+  EXPECT_EQ(r.KlassenText(3), QStringLiteral("-"));
+  EXPECT_EQ(r.GesamtText(), QStringLiteral("100,00 €"));
+  EXPECT_EQ(r.GesamtAnteilText(), QStringLiteral("100,00 €"));
+  EXPECT_EQ(r.QuoteText(), QStringLiteral("10000,00 %"));
+  EXPECT_EQ(r.HoechstText(), QStringLiteral("100,00 €"));
+  EXPECT_EQ(r.hoechstDatum, QStringLiteral("10.03.2024"));
+  EXPECT_EQ(r.hoechstZeile, 1);
+}
+
+TEST(ScheinAuswerten, ZeitraumMitGewinnInDerMitte) {
+  Lauf l({Ziehung("01.03.2024", {1, 2, 3, 4, 5}), Ziehung("03.03.2024", {20, 21, 22, 23, 24}),
+          Ziehung("07.03.2024", {2, 9, 17, 33, 34}), Ziehung("10.03.2024", {30, 31, 32, 33, 35})},
+         {{20, 21, 22, 30, 31}, {6, 7, 8, 10, 11}}, 3, 1, true);
+  const auto& r = l.Starten();
+  ASSERT_EQ(l.tabelle.Zeilen(), 4);
+  EXPECT_EQ(l.Zeile(1), (QStringList{"03.03.2024", "3", "1", "8,00", "8,00"}));
+  EXPECT_EQ(l.Zeile(2), (QStringList{"07.03.2024", "---", "---", "---", ""}));
+  EXPECT_EQ(l.Zeile(3), (QStringList{"10.03.2024", "---", "---", "---", ""}));  // row 1 loses, row 2 too
+  EXPECT_EQ(r.GewAuswListe.size(), 3u);
+  EXPECT_EQ(r.hoechstZeile, 1);
+  // 8 / (3 draws * 2 rows * 0.50) = 266.6666...% → 266.6667 → "266,67 %"
+  EXPECT_EQ(r.QuoteText(), QStringLiteral("266,67 %"));
+
+  // Only the middle draw wins: highest-win row 2 with its date.
+  l.e.ende = 2;
+  l.e.anfang = 0;
+  l.ziehungen[0] = Ziehung("01.03.2024", {1, 2, 3, 4, 5});
+  l.ziehungen[2] = Ziehung("07.03.2024", {1, 2, 3, 4, 5});
+  const auto& r2 = l.Starten();
+  ASSERT_EQ(l.tabelle.Zeilen(), 4);
+  EXPECT_EQ(l.Zeile(1)[1], QStringLiteral("---"));
+  EXPECT_EQ(l.Zeile(3)[1], QStringLiteral("---"));
+  EXPECT_EQ(r2.hoechstZeile, 2);
+  EXPECT_EQ(r2.hoechstDatum, QStringLiteral("03.03.2024"));
+
+  // Start equal to end evaluates that single draw.
+  l.e.anfang = l.e.ende = 1;
+  l.Starten();
+  EXPECT_EQ(l.a.ergebnis.GewAuswListe.size(), 1u);
+  EXPECT_EQ(l.tabelle.Zeilen(), 2);
+}
+
+TEST(ScheinAuswerten, GleicheGewinneErsterBleibtHoechster) {
+  Lauf l({Ziehung("10.03.2024", {2, 9, 17, 25, 31})}, {{1, 3, 5, 7, 11}, {2, 9, 17, 25, 1}, {2, 9, 17, 31, 3}}, 0);
+  const auto& r = l.Starten();
+  ASSERT_EQ(l.tabelle.Zeilen(), 3);
+  EXPECT_EQ(l.Zeile(1), (QStringList{"10.03.2024", "4", "2", "100,00", "100,00"}));
+  EXPECT_EQ(l.Zeile(2), (QStringList{"", "4", "3", "100,00", "100,00"}));
+  EXPECT_EQ(r.hoechstZeile, 1);
+  EXPECT_EQ(r.GesamtText(), QStringLiteral("200,00 €"));
+}
+
+TEST(ScheinAuswerten, AnteileEinsVonDrei) {
+  Lauf l({Ziehung("10.03.2024", {2, 9, 17, 25, 31})}, {{2, 9, 17, 1, 3}}, 0);
+  l.e.antGes = 3;
+  l.Starten();
+  EXPECT_EQ(l.Zeile(1), (QStringList{"10.03.2024", "3", "1", "8,00", "2,66"}));
+  EXPECT_EQ(l.a.ergebnis.GesamtAnteilText(), QStringLiteral("2,66 €"));
+  // Two such wins: 2,66 each, but the part of the total is computed from the total.
+  l.e.reihen.push_back(l.e.reihen.front());
+  l.Starten();
+  EXPECT_EQ(l.Zeile(2)[4], QStringLiteral("2,66"));
+  EXPECT_EQ(l.a.ergebnis.GesamtAnteilText(), QStringLiteral("5,33 €"));
+}
+
+TEST(ScheinAuswerten, AblehnungenUndGrenzfaelle) {
+  const std::vector<TGewZahlen> zwei{Ziehung("01.03.2024", {1, 2, 3, 4, 5}), Ziehung("08.03.2024", {6, 7, 8, 9, 10})};
+  struct Fall {
+    std::vector<TGewZahlen> ziehungen;
+    int ende, anfang;
+    bool zeitraum;
+    QString meldung;
+  };
+  const Fall faelle[] = {
+      {zwei, 0, 1, true, ZeitraumFehler()},
+      {{}, -1, -1, false, KeineGewinnzahlen()},   // empty history
+      {zwei, 2, 1, false, KeineGewinnzahlen()},   // the date of a draw still being entered
+      {zwei, 1, -1, true, KeineGewinnzahlen()},   // no start selected
+      {zwei, -1, 0, true, KeineGewinnzahlen()},
+  };
+  for (const auto& f : faelle) {
+    Lauf l(f.ziehungen, {{1, 2, 3, 4, 5}}, f.ende, f.anfang, f.zeitraum);
+    l.Starten();
+    ASSERT_TRUE(l.a.ablehnung);
+    EXPECT_EQ(l.a.ablehnung->art, MeldungsArt::Information);
+    EXPECT_EQ(l.a.ablehnung->text, f.meldung);
+  }
+  EXPECT_EQ(ZeitraumFehler(), QStringLiteral("Bitte kontrollieren Sie die Angaben für den Zeitraum der Gewinnauswertung\r\rIch breche erst einmal ab."));
+
+  // Zero shares: no part; no rows or no price: no return rate. Never "inf" or "nan".
+  Lauf l(zwei, {{1, 2, 3, 9, 10}}, 1, 0, true);
+  l.e.antGes = 0;
+  l.Starten();
+  EXPECT_EQ(l.Zeile(1), (QStringList{"01.03.2024", "3", "1", "8,00", "---"}));
+  EXPECT_EQ(l.a.ergebnis.GesamtAnteilText(), QStringLiteral("---"));
+  l.e.preis = 0;
+  EXPECT_EQ(l.Starten().QuoteText(), QStringLiteral("---"));
+  l.e.preis = 0.5f;
+  l.e.reihen.clear();
+  const auto& leer = l.Starten();
+  EXPECT_EQ(leer.QuoteText(), QStringLiteral("---"));
+  EXPECT_EQ(l.Zeile(1), (QStringList{"01.03.2024", "", "", "", ""}));
+  EXPECT_EQ(leer.HoechstText(), QStringLiteral("0,00 €"));
+  EXPECT_EQ(leer.hoechstZeile, 0);
+}
+
+TEST(ScheinAuswerten, TrefferWieDieTabellenzaehlung) {
+  // Random rows and draws, also with numbers above 63 (stored data is not validated): every
+  // result row and every class count agrees with the plain 32-byte set and nibble-table count.
+  std::mt19937 zufall(11);
+  std::vector<TGewZahlen> ziehungen;
+  for (int d = 0; d < 60; ++d) {
+    TGewZahlen z;
+    z.datum = 45000 + d;
+    for (auto& n : z.GZ) n = static_cast<std::uint8_t>(d % 7 == 0 ? zufall() % 256 : 1 + zufall() % 35);
+    ziehungen.push_back(z);
+  }
+  std::vector<std::vector<int>> reihen;
+  for (int r = 0; r < 300; ++r) {
+    std::vector<int> reihe;
+    for (int i = 0; i < 5; ++i) reihe.push_back(r % 13 == 0 ? static_cast<int>(zufall() % 256) : 1 + static_cast<int>(zufall() % 35));
+    reihen.push_back(reihe);
+  }
+  Lauf l(ziehungen, reihen, 59, 0, true);
+  const auto& r = l.Starten();
+  std::array<int, 6> klassen{};
+  std::vector<std::pair<int, int>> gewinne;  // draw, row
+  for (int d = 0; d < 60; ++d)
+    for (int i = 0; i < 300; ++i) {
+      std::uint8_t a[32] = {}, b[32] = {};
+      for (int n : reihen[static_cast<std::size_t>(i)]) a[n / 8] |= static_cast<std::uint8_t>(1u << (n % 8));
+      for (auto n : ziehungen[static_cast<std::size_t>(d)].GZ) b[n / 8] |= static_cast<std::uint8_t>(1u << (n % 8));
+      for (int k = 0; k < 32; ++k) a[k] &= b[k];
+      const int h = BitsZaehlen(a, 32);
+      if (h >= 3 && h <= 5) {
+        ++klassen[static_cast<std::size_t>(h)];
+        gewinne.emplace_back(d, i + 1);
+      }
+    }
+  EXPECT_EQ(r.klassenAnzahl, klassen);
+  std::vector<std::pair<int, int>> gefunden;
+  for (const auto& z : r.zeilen)
+    if (z.klasse > 0) gefunden.emplace_back(z.ziehung, z.reihe);
+  EXPECT_EQ(gefunden, gewinne);
+}
