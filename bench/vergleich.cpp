@@ -32,7 +32,9 @@ int VergleichAusfuehren(int argc, char** argv) {
     const auto pos = name.find("/Kelvaro");
     if (pos == std::string::npos) continue;
     const std::string basis = name.substr(0, pos);
-    const auto ref = sammler.zeiten.find(basis + "/Referenz");
+    // The reference's name may carry arguments after it ("/Referenz/4/iterations:1").
+    auto ref = sammler.zeiten.lower_bound(basis + "/Referenz");
+    if (ref != sammler.zeiten.end() && ref->first.rfind(basis + "/Referenz", 0) != 0) ref = sammler.zeiten.end();
     if (ref == sammler.zeiten.end()) {
       std::printf("%-40s %14.3f\n", basis.c_str(), zeit);
       continue;

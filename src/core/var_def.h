@@ -35,6 +35,10 @@ struct TZahlenMenge {
   TZahlenMenge operator&(const TZahlenMenge& o) const {
     return {{w[0] & o.w[0], w[1] & o.w[1], w[2] & o.w[2], w[3] & o.w[3]}};
   }
+  // The members of this set that are not in o.
+  TZahlenMenge Ohne(const TZahlenMenge& o) const {
+    return {{w[0] & ~o.w[0], w[1] & ~o.w[1], w[2] & ~o.w[2], w[3] & ~o.w[3]}};
+  }
   bool operator==(const TZahlenMenge&) const = default;
   // Number of members (hardware bit count; equals BitsZaehlen over the 32 bytes).
   int Groesse() const {

@@ -28,7 +28,10 @@
 #include "core/zahltext.h"
 #include "ui/zentrieren.h"
 #include "core/ziehungen.h"
+#include "app/navigation.h"
 #include "evaluation/frScheineN.h"
+#include "statistics/statistik.h"
+#include "statistics/zahlenstatistik.h"
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
 
@@ -94,6 +97,8 @@ void TFAuswertung::Aufbauen() {
   addToolBar(Qt::TopToolBarArea, leiste);
   connect(WerkzeugKnopf(leiste, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Programm beenden")),
           &QAction::triggered, this, &TFAuswertung::BCloseClick);
+  connect(WerkzeugKnopf(leiste, QStringLiteral("BStatistik"), QStringLiteral("statistik"), QStringLiteral("Statistik der Gewinnzahlen")),
+          &QAction::triggered, this, &TFAuswertung::BStatistikClick);
 
   auto* mitte = new QWidget(this);
   auto* spalten = new QHBoxLayout;
@@ -323,6 +328,7 @@ void TFAuswertung::Erzeugen() {
   // Load the draw history; a read error is reported and the draws read so far stay.
   ErgebnisMelden(Ziehungen().Laden(GZPfad()), this);
   DrawSelectorFuellen();
+  StatistikStart();
 }
 
 void TFAuswertung::DrawSelectorFuellen() {
@@ -427,6 +433,7 @@ void TFAuswertung::BSaveClick() {
   QStringList daten;
   for (int i = 0; i < combo1_->count(); ++i) daten << combo1_->itemText(i);
   for (TFFrScheineN* panel : Panels()) panel->ZiehungenAktualisieren(daten);
+  StatistikStart();
 }
 
 void TFAuswertung::BCopyClick() {
@@ -552,6 +559,14 @@ void TFAuswertung::closeEvent(QCloseEvent* ereignis) {
   // when the settings cannot be written.
   ErgebnisMelden(Einstellungen().SchreibeBool(Spielscheine, QStringLiteral("Merken"), cbMerken_->isChecked()), this);
   ereignis->accept();
+}
+
+void TFAuswertung::BStatistikClick() {
+  // The hourglass only while the window is being created.
+  const bool neu = !FormVorhanden(QStringLiteral("FStatistik"));
+  if (neu) QApplication::setOverrideCursor(Qt::WaitCursor);
+  NachNameOeffnen(QStringLiteral("FStatistik"), [this] { return new TFStatistik(this); });
+  if (neu) QApplication::restoreOverrideCursor();
 }
 
 void TFAuswertung::BCloseClick() { close(); }

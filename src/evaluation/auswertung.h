@@ -59,6 +59,7 @@ class TFAuswertung : public QMainWindow {
   QCheckBox* CbMerken() const { return cbMerken_; }
 
   // Navigation.
+  void BStatistikClick();
   void BCloseClick();
 
   // State, for the windows and the tests.
