@@ -41,7 +41,7 @@ std::uint16_t Anteil(const QString& text) {
 }
 }  // namespace
 
-Ergebnis ScheinSchreiben(const Tabelle& reihen, const QString& antGes, const QString& antMeine,
+Ergebnis ScheinSchreiben(const TabellenDaten& reihen, const QString& antGes, const QString& antMeine,
                          const QString& pfad) {
   QByteArray daten;
   const int n = reihen.Zeilen() - 1;
@@ -79,7 +79,7 @@ QString CsvZeile(const QStringList& zellen) {
   return teile.join(QLatin1Char(','));
 }
 
-Ergebnis CsvSchreiben(const Tabelle& reihen, const QString& pfad) {
+Ergebnis CsvSchreiben(const TabellenDaten& reihen, const QString& pfad) {
   // The columns to write: from column 1 on while the cell in data row 1 is filled, at most 11.
   int spalten = 0;
   while (spalten < 11 && spalten + 1 < reihen.Spalten() && !reihen.Zelle(1, spalten + 1).isEmpty()) ++spalten;

@@ -31,6 +31,8 @@
 #include "app/navigation.h"
 #include "evaluation/frScheineN.h"
 #include "statistics/statistik.h"
+#include "tips/zufall.h"
+#include "tools/Nueberk.h"
 #include "statistics/zahlenstatistik.h"
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
@@ -92,13 +94,17 @@ void TFAuswertung::Aufbauen() {
   beenden->setObjectName(QStringLiteral("Beenden1"));
   connect(beenden, &QAction::triggered, this, &TFAuswertung::BCloseClick);
 
+  QMenu* extras = menuBar()->addMenu(QStringLiteral("&Extras"));
+  QAction* nueberk = extras->addAction(Symbol(QStringLiteral("nueberk")), QStringLiteral("&n über k berechnen"));
+  nueberk->setObjectName(QStringLiteral("nberkberechnen1"));
+  connect(nueberk, &QAction::triggered, this, &TFAuswertung::BNoverKClick);
+
   // Tool bar.
   QToolBar* leiste = NeueWerkzeugleiste(this);
   addToolBar(Qt::TopToolBarArea, leiste);
   connect(WerkzeugKnopf(leiste, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Programm beenden")),
           &QAction::triggered, this, &TFAuswertung::BCloseClick);
-  connect(WerkzeugKnopf(leiste, QStringLiteral("BStatistik"), QStringLiteral("statistik"), QStringLiteral("Statistik der Gewinnzahlen")),
-          &QAction::triggered, this, &TFAuswertung::BStatistikClick);
+  NaviKnoepfe(leiste, {Navi::Eingabe, Navi::Zufall, Navi::Statistik, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
 
   auto* mitte = new QWidget(this);
   auto* spalten = new QHBoxLayout;
@@ -559,6 +565,38 @@ void TFAuswertung::closeEvent(QCloseEvent* ereignis) {
   // when the settings cannot be written.
   ErgebnisMelden(Einstellungen().SchreibeBool(Spielscheine, QStringLiteral("Merken"), cbMerken_->isChecked()), this);
   ereignis->accept();
+}
+
+void TFAuswertung::NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> ziele) {
+  for (Navi ziel : ziele) {
+    switch (ziel) {
+      case Navi::Zufall:
+        connect(WerkzeugKnopf(leiste, QStringLiteral("BZufall"), QStringLiteral("zufall"), QStringLiteral("Zufallstipps erzeugen")),
+                &QAction::triggered, this, &TFAuswertung::BZufallClick);
+        break;
+      case Navi::Statistik:
+        connect(WerkzeugKnopf(leiste, QStringLiteral("BStatistik"), QStringLiteral("statistik"), QStringLiteral("Statistik der Gewinnzahlen")),
+                &QAction::triggered, this, &TFAuswertung::BStatistikClick);
+        break;
+      case Navi::NueberK:
+        connect(WerkzeugKnopf(leiste, QStringLiteral("BNoverK"), QStringLiteral("nueberk"), QStringLiteral("n über k berechnen")),
+                &QAction::triggered, this, &TFAuswertung::BNoverKClick);
+        break;
+      case Navi::Eingabe:
+      case Navi::Update:
+      case Navi::Kalender:
+      case Navi::Rechner:
+        break;  // their windows come with later parts of the program
+    }
+  }
+}
+
+void TFAuswertung::BZufallClick() {
+  NachNameOeffnen(QStringLiteral("FZufall"), [this] { return new TFZufall(this); });
+}
+
+void TFAuswertung::BNoverKClick() {
+  NachNameOeffnen(QStringLiteral("FNueberK"), [this] { return new TFNueberK(this); });
 }
 
 void TFAuswertung::BStatistikClick() {

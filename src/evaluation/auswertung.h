@@ -17,7 +17,11 @@ class QTabWidget;
 class TFFrScheineN;
 class QPushButton;
 class QToolButton;
+class QToolBar;
 class TabellenAnsicht;
+
+// The navigation targets every window's tool bar offers (the main window's handlers).
+enum class Navi { Eingabe, Zufall, Statistik, Update, NueberK, Kalender, Rechner };
 
 // The draws grid over the draw list: newest draw in data row 1, texts made when shown.
 class ZiehungenTabelle : public TabellenDaten {
@@ -59,7 +63,11 @@ class TFAuswertung : public QMainWindow {
   QCheckBox* CbMerken() const { return cbMerken_; }
 
   // Navigation.
+  void BZufallClick();
   void BStatistikClick();
+  void BNoverKClick();
+  // Adds the buttons of these targets to another window's tool bar, in this order.
+  void NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> ziele);
   void BCloseClick();
 
   // State, for the windows and the tests.

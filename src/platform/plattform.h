@@ -23,4 +23,6 @@ namespace Adressen {
 inline const QString Makler = QStringLiteral("https://www.losmarkt.example/vandora/zahlen-quoten/");
 // The maker's home page.
 inline const QString Hersteller = QStringLiteral("https://www.kelvaro.example/");
+// The product's web site.
+inline const QString Produkt = QStringLiteral("https://www.kelvaro.example/vandora/");
 }  // namespace Adressen

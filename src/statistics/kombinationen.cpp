@@ -4,16 +4,7 @@
 
 #include "statistics/zahlenstatistik.h"
 
-namespace {
-std::uint32_t NueberKKlein(int n, int k) {
-  if (k < 0 || k > n) return 0;
-  std::uint64_t r = 1;
-  for (int i = 1; i <= k; ++i) r = r * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
-  return static_cast<std::uint32_t>(r);
-}
-}  // namespace
-
-KombiTabelle::KombiTabelle(int k) : k_(k) {
+KombiTabelle::KombiTabelle(int k) : k_(k), index_(k) {
   // All combinations in lexicographic order.
   int z[4];
   for (int i = 0; i < k; ++i) z[i] = i + 1;
@@ -28,20 +19,6 @@ KombiTabelle::KombiTabelle(int k) : k_(k) {
     for (int j = i + 1; j < k; ++j) z[j] = z[j - 1] + 1;
   }
   anzahl_.assign(mengen_.size(), 0);
-  // The combinatorial number system: the index is the sum, over the positions, of the
-  // combinations that start with the same numbers and a smaller number at that position.
-  for (int i = 0; i < k; ++i)
-    for (int v = 1; v <= MaxZahl + 1; ++v) vor_[i][v] = vor_[i][v - 1] + NueberKKlein(MaxZahl - (v - 1), k - 1 - i);
-}
-
-std::uint32_t KombiTabelle::Index(const int* zahlen) const {
-  std::uint32_t index = 0;
-  int vorher = 0;
-  for (int i = 0; i < k_; ++i) {
-    index += vor_[i][zahlen[i]] - vor_[i][vorher + 1];
-    vorher = zahlen[i];
-  }
-  return index;
 }
 
 namespace {

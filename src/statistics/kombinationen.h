@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include "core/kombiindex.h"
 #include "core/meldung.h"
 #include "core/var_def.h"
 
@@ -21,7 +22,7 @@ class KombiTabelle {
   const TZahlenMenge& Menge(std::size_t i) const { return mengen_[i]; }
   std::uint32_t Anzahl(std::size_t i) const { return anzahl_[i]; }
   // The table index of k ascending numbers of 1..35.
-  std::uint32_t Index(const int* zahlen) const;
+  std::uint32_t Index(const int* zahlen) const { return index_(zahlen); }
 
   // Counts every combination over the draws von..bis (clamped to GZMengen), from the draws: each
   // draw adds one to each combination it holds, found by its index.
@@ -31,8 +32,7 @@ class KombiTabelle {
   int k_;
   std::vector<TZahlenMenge> mengen_;
   std::vector<std::uint32_t> anzahl_;
-  // vor_[i][v]: combinations whose number at position i is below v, given the numbers before it.
-  std::uint32_t vor_[4][MaxZahl + 2] = {};
+  KombiIndex index_;
 };
 
 // The three process-wide tables (k = 2, 3, 4).

@@ -23,6 +23,7 @@ TFStatistik::TFStatistik(TFAuswertung* haupt) : QMainWindow(nullptr) {
   addToolBar(Qt::TopToolBarArea, leiste);
   connect(WerkzeugKnopf(leiste, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Fenster schließen")),
           &QAction::triggered, this, &QWidget::close);
+  if (haupt) haupt->NaviKnoepfe(leiste, {Navi::Eingabe, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
 
   frame_ = new TFfrStatistik(this);
   setCentralWidget(frame_);

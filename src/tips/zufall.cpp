@@ -1,0 +1,515 @@
+#include "zufall.h"
+
+#include <climits>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/einstellungen.h"
+#include "core/programmwerte.h"
+#include "core/schein.h"
+#include "core/zahltext.h"
+#include "evaluation/auswertung.h"
+#include "platform/plattform.h"
+#include "ui/dateidialoge.h"
+#include "ui/meldungen.h"
+#include "ui/skin.h"
+#include "ui/tabellenansicht.h"
+#include "ui/zentrieren.h"
+
+namespace {
+const QString Sektion = QStringLiteral("Zufall");
+const QColor BankFarbe(147, 253, 114), FavoritFarbe(40, 184, 255);
+const QColor BankZelle(179, 255, 179);
+
+QFont Schrift(QFont f, int punkte, bool fett) {
+  f.setPointSize(punkte);
+  f.setBold(fett);
+  return f;
+}
+
+QLabel* Fett(const QString& text, QWidget* eltern) {
+  auto* l = new QLabel(text, eltern);
+  l->setFont(Schrift(l->font(), l->font().pointSize(), true));
+  return l;
+}
+
+// Digits and backspace only.
+QLineEdit* Zahlenfeld(const QString& name, const QString& text, int laenge, QWidget* eltern) {
+  auto* e = new QLineEdit(text, eltern);
+  e->setObjectName(name);
+  e->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(laenge > 0 ? QStringLiteral("[0-9]{0,%1}").arg(laenge) : QStringLiteral("[0-9]*")), e));
+  if (laenge > 0) e->setMaxLength(laenge);
+  return e;
+}
+
+QString KnopfStil(std::optional<Gruppe> g) {
+  const QString basis = QStringLiteral("QPushButton { border: 1px solid #9fb0c0; border-radius: 2px; color: black; background: %1; }");
+  if (!g) return basis.arg(QStringLiteral("#f7f9fb"));
+  switch (*g) {
+    case Gruppe::Bank: return basis.arg(QStringLiteral("rgb(147, 253, 114)"));
+    case Gruppe::Killer: return basis.arg(QStringLiteral("#ef6f6c"));
+    case Gruppe::Favorit: return basis.arg(QStringLiteral("rgb(40, 184, 255)"));
+  }
+  return basis;
+}
+}  // namespace
+
+QString ZufallsTabelle::Zelle(int zeile, int spalte) const {
+  if (zeile == 0) return kopf.value(spalte);
+  if (!ergebnis || zeile > static_cast<int>(ergebnis->Zufreihen.size()) || spalte < 0 || spalte > 5) return {};
+  if (spalte == 0) return QString::number(zeile);
+  return QString::number(ergebnis->Zufreihen[static_cast<std::size_t>(zeile - 1)][static_cast<std::size_t>(spalte - 1)]);
+}
+
+TFZufall::TFZufall(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) {
+  setObjectName(QStringLiteral("FZufall"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(Werte().FensterTitel());
+
+  QToolBar* oben = NeueWerkzeugleiste(this);
+  addToolBar(Qt::TopToolBarArea, oben);
+  connect(WerkzeugKnopf(oben, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Fenster schließen")),
+          &QAction::triggered, this, &QWidget::close);
+  if (haupt_) haupt_->NaviKnoepfe(oben, {Navi::Eingabe, Navi::Statistik, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
+
+  QToolBar* unten = new QToolBar(this);
+  unten->setObjectName(QStringLiteral("Fussleiste"));
+  unten->setMovable(false);
+  unten->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  auto* abstand = new QWidget(unten);
+  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  unten->addWidget(abstand);
+  QAction* schliessen = unten->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Sch&ließen"));
+  schliessen->setObjectName(QStringLiteral("BSchliessen"));
+  connect(schliessen, &QAction::triggered, this, &QWidget::close);
+  addToolBar(Qt::BottomToolBarArea, unten);
+
+  auto* mitte = new QWidget(this);
+  mitte->setFont(Schrift(mitte->font(), 8, false));
+  auto* h = new QHBoxLayout(mitte);
+  h->setContentsMargins(5, 5, 5, 5);
+  h->setSpacing(6);
+  auto* auswahl = new QGridLayout;
+  auswahl->setSpacing(6);
+  auswahl->addWidget(AnzahlPanel(), 0, 0);
+  auswahl->addWidget(AuswahlPanel(Gruppe::Killer, QStringLiteral("Quotenkiller")), 0, 1);
+  auswahl->addWidget(AuswahlPanel(Gruppe::Bank, QStringLiteral("Bankzahlen")), 1, 0);
+  auswahl->addWidget(AuswahlPanel(Gruppe::Favorit, QStringLiteral("Favoriten")), 1, 1);
+  auswahl->setRowStretch(2, 1);
+  h->addLayout(auswahl);
+  h->addWidget(ErgebnisPanel(), 1);
+  h->addWidget(RechteSpalte());
+  setCentralWidget(mitte);
+
+  // Client area 486 high, 610 + distribution view + 10 wide.
+  resize(610 + 240 + 10, 486 + oben->sizeHint().height() + unten->sizeHint().height());
+  if (haupt_) move(haupt_->geometry().center() - rect().center());
+}
+
+TFZufall::~TFZufall() { raster_->SetzeDaten(nullptr); }
+
+QWidget* TFZufall::AnzahlPanel() {
+  auto* g = new QGroupBox(QStringLiteral("Tippreihenanzahl"));
+  auto* v = new QVBoxLayout(g);
+  v->setContentsMargins(5, 4, 5, 5);
+  auto* titel = Fett(QStringLiteral("Der manipulierbare Lottozahlen-Zufallsgenerator"), g);
+  titel->setWordWrap(true);
+  v->addWidget(titel);
+  auto* text = new QLabel(QStringLiteral("Geben Sie die gewünschte Anzahl Tippreihen ein, wählen Sie ggfs. Bankzahlen, "
+                                         "Quotenkiller und Favoriten, dann \"Viel Glück\"!"),
+                          g);
+  text->setWordWrap(true);
+  v->addWidget(text);
+  auto* zeile = new QHBoxLayout;
+  zeile->addWidget(new QLabel(QStringLiteral("Gewünschte An-\nzahl Tippreihen:"), g));
+  anzahl_ = Zahlenfeld(QStringLiteral("EAnzahl"), QString(), 0, g);
+  anzahl_->setAlignment(Qt::AlignCenter);
+  anzahl_->setFont(Schrift(anzahl_->font(), anzahl_->font().pointSize(), true));
+  anzahl_->setFixedWidth(60);
+  zeile->addWidget(anzahl_);
+  v->addLayout(zeile);
+  bGlueck_ = new QPushButton(Symbol(QStringLiteral("zufall")), QStringLiteral("Viel Glück!"), g);
+  bGlueck_->setObjectName(QStringLiteral("BGlueck"));
+  connect(bGlueck_, &QPushButton::clicked, this, &TFZufall::BGlueckClick);
+  connect(anzahl_, &QLineEdit::returnPressed, this, &TFZufall::BGlueckClick);
+  v->addWidget(bGlueck_);
+  v->addStretch(1);
+  return g;
+}
+
+QWidget* TFZufall::AuswahlPanel(Gruppe gruppe, const QString& titel) {
+  const int gr = static_cast<int>(gruppe);
+  auto* panel = new QFrame;
+  panel->setObjectName(QStringLiteral("P") + titel);
+  panel->setFrameShape(QFrame::StyledPanel);
+  auto* v = new QVBoxLayout(panel);
+  v->setContentsMargins(4, 3, 4, 4);
+  v->setSpacing(3);
+  auto* kopf = new QHBoxLayout;
+  kopf->addWidget(Fett(titel, panel));
+  kopf->addStretch(1);
+  auto* leeren = new QToolButton(panel);
+  leeren->setObjectName(QStringLiteral("BLeeren%1").arg(gr));
+  leeren->setIcon(Symbol(QStringLiteral("leeren")));
+  leeren->setAutoRaise(true);
+  leeren->setToolTip(QStringLiteral("Alle %1 abwählen").arg(titel));
+  connect(leeren, &QToolButton::clicked, this, [this, gruppe] { GruppeLeeren(gruppe); });
+  kopf->addWidget(leeren);
+  leeren_[static_cast<std::size_t>(gr)] = leeren;
+  v->addLayout(kopf);
+  auto* block = new QWidget(panel);
+  block->setFixedSize(7 * 24 + 8, 5 * 20 + 2);
+  for (int zeile = 1; zeile <= 5; ++zeile)
+    for (int spalte = 1; spalte <= 7; ++spalte) {
+      const int n = (zeile - 1) * 7 + spalte, tag = gr * 100 + n;
+      auto* b = new QPushButton(QString::number(n), block);
+      b->setObjectName(QStringLiteral("BZuf%1").arg(tag));
+      b->setProperty("tag", tag);
+      b->setFont(Schrift(b->font(), 8, true));
+      b->setFocusPolicy(Qt::NoFocus);
+      b->setStyleSheet(KnopfStil(std::nullopt));
+      b->setGeometry((spalte - 1) * 25 + 1, (zeile - 1) * 20 + 1, 24, 20);
+      connect(b, &QPushButton::clicked, this, [this, tag] { BLotUrClick(tag); });
+      knoepfe_[static_cast<std::size_t>(gr)][static_cast<std::size_t>(n)] = b;
+    }
+  v->addWidget(block, 0, Qt::AlignHCenter);
+  return panel;
+}
+
+QWidget* TFZufall::ErgebnisPanel() {
+  auto* panel = new QFrame;
+  panel->setFrameShape(QFrame::StyledPanel);
+  auto* v = new QVBoxLayout(panel);
+  v->setContentsMargins(4, 4, 4, 4);
+  v->setSpacing(3);
+  bSave_ = new QPushButton(Symbol(QStringLiteral("speichern")), QStringLiteral("Als Tippschein s&peichern"), panel);
+  bSave_->setObjectName(QStringLiteral("BSave"));
+  connect(bSave_, &QPushButton::clicked, this, &TFZufall::BSaveClick);
+  v->addWidget(bSave_);
+  lDatei_ = new QLabel(panel);
+  lDatei_->setObjectName(QStringLiteral("LDatei"));
+  lDatei_->setWordWrap(true);
+  v->addWidget(lDatei_);
+  lReihen_ = Fett(QStringLiteral("Zufallsreihen"), panel);
+  lReihen_->setObjectName(QStringLiteral("LReihen"));
+  v->addWidget(lReihen_);
+  raster_ = new TabellenAnsicht(panel);
+  raster_->setObjectName(QStringLiteral("GZufall"));
+  raster_->SetzeZeilenHoehe(16);
+  const QList<int> breiten{40, 30, 30, 30, 30, 30};
+  const QFont f = raster_->font();
+  rasterDaten_.kopf = {Zentriert(QStringLiteral("Reihe"), 40, f)};
+  for (int s = 1; s <= 5; ++s) rasterDaten_.kopf << Zentriert(QStringLiteral("Z%1").arg(s), 30, f);
+  raster_->SetzeDaten(&rasterDaten_);
+  raster_->SetzeSpaltenBreiten(breiten);
+  raster_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  raster_->setFixedWidth(190 + raster_->verticalScrollBar()->sizeHint().width() + 2 * raster_->frameWidth());
+  raster_->SetzeMaler([this](int zeile, int spalte) {
+    ZellStil stil;
+    const QString text = rasterDaten_.Zelle(zeile, spalte);
+    const auto g = text.isEmpty() ? std::nullopt : auswahl_.GruppeVon(text.toInt());
+    stil.hintergrund = g == Gruppe::Bank ? BankZelle : g == Gruppe::Favorit ? FavoritFarbe : QColor(Qt::white);
+    return stil;
+  });
+  v->addWidget(raster_, 1);
+  bCsv_ = new QPushButton(Symbol(QStringLiteral("export")), QStringLiteral("Im &CSV-Format speichern..."), panel);
+  bCsv_->setObjectName(QStringLiteral("BCsv"));
+  connect(bCsv_, &QPushButton::clicked, this, &TFZufall::BCsvClick);
+  v->addWidget(bCsv_);
+  return panel;
+}
+
+QWidget* TFZufall::RechteSpalte() {
+  auto* spalte = new QWidget;
+  spalte->setFixedWidth(240);
+  auto* v = new QVBoxLayout(spalte);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(6);
+  auto* anteile = new QGroupBox(QStringLiteral("Tippschein-Anteile"), spalte);
+  auto* av = new QVBoxLayout(anteile);
+  auto* ah = new QHBoxLayout;
+  av->addLayout(ah);
+  ah->addWidget(new QLabel(QStringLiteral("gesamt:"), anteile));
+  eAntGes_ = Zahlenfeld(QStringLiteral("EAntGes"), QStringLiteral("1"), 4, anteile);
+  eAntGes_->setFixedWidth(40);
+  ah->addWidget(eAntGes_);
+  ah->addWidget(new QLabel(QStringLiteral("meine:"), anteile));
+  eAntmeine_ = Zahlenfeld(QStringLiteral("EAntmeine"), QStringLiteral("1"), 4, anteile);
+  eAntmeine_->setFixedWidth(40);
+  ah->addWidget(eAntmeine_);
+  auto* notiz = new QLabel(QStringLiteral("(wenn keine TG, dann 1 und 1)"), anteile);
+  ah->addStretch(1);
+  av->addWidget(notiz);
+  v->addWidget(anteile);
+  v->addWidget(Verteilung());
+  v->addStretch(1);
+  auto* logo = new QToolButton(spalte);
+  logo->setObjectName(QStringLiteral("ImgLogo"));
+  logo->setIcon(QIcon(QStringLiteral(":/logo.svg")));
+  logo->setIconSize(QSize(118, 30));
+  logo->setAutoRaise(true);
+  logo->setCursor(Qt::PointingHandCursor);
+  logo->setToolTip(QStringLiteral("Zur Internetseite von Kelvaro"));
+  connect(logo, &QToolButton::clicked, this, &TFZufall::LogoClick);
+  v->addWidget(logo, 0, Qt::AlignHCenter);
+  return spalte;
+}
+
+QWidget* TFZufall::Verteilung() {
+  auto* ansicht = new QFrame;
+  ansicht->setObjectName(QStringLiteral("PVerteilung"));
+  ansicht->setFrameShape(QFrame::StyledPanel);
+  auto* kopf = Fett(QStringLiteral("Verteilung der Tippzahlen"), ansicht);
+  kopf->move(5, 3);
+  kopf->adjustSize();
+  const int h = kopf->height();
+  const QFont klein = Schrift(font(), 8, false);
+  for (int i = 1; i <= 5; ++i)
+    for (int j = 1; j <= 7; ++j) {
+      const int a = (i - 1) * 7 + j;
+      auto* nr = new QLabel(QString::number(a), ansicht);
+      nr->setObjectName(QStringLiteral("BStatNr%1").arg(a));
+      nr->setFont(klein);
+      nr->setAlignment(Qt::AlignCenter);
+      nr->setStyleSheet(QStringLiteral("background: rgb(0, 55, 55); color: rgb(183, 255, 183);"));
+      nr->setGeometry((j - 1) * 33 + 5, (i - 1) * 40 + h + 8, 32, 17);
+      auto* w = new QLabel(ansicht);
+      w->setObjectName(QStringLiteral("BStatW%1").arg(a));
+      w->setFont(Schrift(klein, 8, true));
+      w->setAlignment(Qt::AlignCenter);
+      w->setAutoFillBackground(true);
+      w->setStyleSheet(QStringLiteral("background: palette(button); color: black;"));
+      const QPoint heim((j - 1) * 33 + 5, (i - 1) * 23 + i * 17 + h + 7);
+      w->setGeometry(QRect(heim, QSize(32, 21)));
+      eNrEcke_[static_cast<std::size_t>(a)] = heim;
+      nummern_[static_cast<std::size_t>(a)] = nr;
+      zaehler_[static_cast<std::size_t>(a)] = w;
+    }
+  bSort_ = new QPushButton(Symbol(QStringLiteral("sortieren")), QStringLiteral("Aufsteigend sortieren"), ansicht);
+  bSort_->setObjectName(QStringLiteral("BSort"));
+  connect(bSort_, &QPushButton::clicked, this, &TFZufall::BSortClick);
+  const int leiste = bSort_->sizeHint().height() + 6;
+  bSort_->setGeometry(5, 5 * (17 + 21) + h + 20, 240 - 10, leiste - 6);
+  ansicht->setFixedSize(7 * 32 + 16, leiste + 5 * (17 + 21) + h + 26);
+  return ansicht;
+}
+
+QPushButton* TFZufall::Knopf(int tag) const {
+  const int g = tag / 100, n = tag % 100;
+  if (g < 1 || g > 3 || n < 1 || n > MaxZahl) return nullptr;
+  return knoepfe_[static_cast<std::size_t>(g)][static_cast<std::size_t>(n)];
+}
+
+void TFZufall::KnopfZeigen(Gruppe g, int n, bool gewaehlt) {
+  Knopf(static_cast<int>(g) * 100 + n)->setStyleSheet(KnopfStil(gewaehlt ? std::optional<Gruppe>(g) : std::nullopt));
+  // A number chosen in one group cannot be chosen in the others.
+  for (Gruppe andere : {Gruppe::Bank, Gruppe::Killer, Gruppe::Favorit})
+    if (andere != g) Knopf(static_cast<int>(andere) * 100 + n)->setVisible(!gewaehlt);
+  raster_->Neuzeichnen();
+}
+
+void TFZufall::BLotUrClick(int tag) {
+  const auto e = auswahl_.Umschalten(tag);
+  if (e.wirkung == TZufallsAuswahl::Wirkung::Abgelehnt) {
+    if (e.meldung) Melden(*e.meldung, this);
+    return;
+  }
+  KnopfZeigen(static_cast<Gruppe>(tag / 100), tag % 100, e.wirkung == TZufallsAuswahl::Wirkung::Hinzugefuegt);
+}
+
+void TFZufall::GruppeLeeren(Gruppe g) {
+  for (int n : auswahl_.Mitglieder(g)) BLotUrClick(static_cast<int>(g) * 100 + n);
+}
+
+void TFZufall::ZaehlerZeigen() {
+  for (int n = 1; n <= MaxZahl; ++n) {
+    QLabel* w = zaehler_[static_cast<std::size_t>(n)];
+    w->setText(QString::number(ergebnis_.NrCount[static_cast<std::size_t>(n)]));
+    const auto g = auswahl_.GruppeVon(n);
+    const QString farbe = g == Gruppe::Bank      ? QStringLiteral("rgb(147, 253, 114)")
+                          : g == Gruppe::Favorit ? QStringLiteral("rgb(40, 184, 255)")
+                                                 : QStringLiteral("palette(button)");
+    w->setStyleSheet(QStringLiteral("background: %1; color: black;").arg(farbe));
+  }
+}
+
+void TFZufall::Sperren(bool sperren) {
+  for (QWidget* w : std::initializer_list<QWidget*>{bGlueck_, bSave_, bCsv_, leeren_[1], leeren_[2], leeren_[3]})
+    w->setEnabled(!sperren);
+  for (int g = 1; g <= 3; ++g)
+    for (int n = 1; n <= MaxZahl; ++n) knoepfe_[static_cast<std::size_t>(g)][static_cast<std::size_t>(n)]->setEnabled(!sperren);
+}
+
+void TFZufall::BGlueckClick() {
+  if (laeuft_) return;
+  const QString leer = QStringLiteral("Bitte geben Sie die Anzahl der gewünschten Tippreihen an.") + CRCR +
+                       QStringLiteral("Ich breche erst einmal ab.");
+  const QString text = anzahl_->text();
+  if (text.isEmpty()) {
+    Fehler(leer, this);
+    return;
+  }
+  bool ok = false;
+  const qlonglong wert = text.toLongLong(&ok);
+  if (!ok || wert < INT_MIN || wert > INT_MAX) {
+    Fehler(KeinIntegerwert(text), this);
+    return;
+  }
+  if (wert == 0) {  // nothing to generate: asked like an empty field
+    Fehler(leer, this);
+    return;
+  }
+  laeuft_ = true;
+  Sperren(true);
+  const ZufallsLauf lauf = ZufallszahlenErmitteln(auswahl_, wert, zufall_, ergebnis_, [this, wert](std::int64_t fertig) {
+    lReihen_->setText(QStringLiteral("%1 von %2 Zufallsreihen …").arg(QLocale().toString(static_cast<qlonglong>(fertig)),
+                                                                      QLocale().toString(wert)));
+    QCoreApplication::processEvents();
+    return !schliessenNachLauf_;
+  });
+  Sperren(false);
+  laeuft_ = false;
+  if (lauf.abgebrochen) {
+    // The window was closed during the run: nothing of the half result is kept.
+    lReihen_->setText(hatErgebnis_ ? QStringLiteral("%1 Zufallsreihen").arg(ergebnis_.Zufreihen.size()) : QStringLiteral("Zufallsreihen"));
+    if (schliessenNachLauf_) QTimer::singleShot(0, this, &QWidget::close);
+    return;
+  }
+  if (lauf.ablehnung) {
+    Melden(*lauf.ablehnung, this);
+  } else {
+    hatErgebnis_ = true;
+    rasterDaten_.ergebnis = &ergebnis_;
+    raster_->Neu();
+    raster_->scrollToTop();
+    lReihen_->setText(QString::number(wert) + QStringLiteral(" Zufallsreihen"));
+  }
+  ZaehlerZeigen();
+}
+
+void TFZufall::BSortClick() {
+  if (!sortiert_) {
+    // Ascending by count, ties by ascending number.
+    std::array<int, MaxZahl> folge;
+    for (int n = 1; n <= MaxZahl; ++n) folge[static_cast<std::size_t>(n - 1)] = n;
+    std::stable_sort(folge.begin(), folge.end(), [this](int a, int b) {
+      return ergebnis_.NrCount[static_cast<std::size_t>(a)] < ergebnis_.NrCount[static_cast<std::size_t>(b)];
+    });
+    for (int s = 0; s < MaxZahl; ++s) {
+      const int k = folge[static_cast<std::size_t>(s)];
+      nummern_[static_cast<std::size_t>(s + 1)]->setText(QString::number(k));
+      zaehler_[static_cast<std::size_t>(k)]->move(eNrEcke_[static_cast<std::size_t>(s + 1)]);
+    }
+    bSort_->setText(QStringLiteral("Von 1 bis 35 sortieren"));
+    bSort_->setIcon(Symbol(QStringLiteral("sortiert")));
+    sortiert_ = true;
+  } else {
+    for (int s = 1; s <= MaxZahl; ++s) {
+      nummern_[static_cast<std::size_t>(s)]->setText(QString::number(s));
+      zaehler_[static_cast<std::size_t>(s)]->move(eNrEcke_[static_cast<std::size_t>(s)]);
+    }
+    bSort_->setText(QStringLiteral("Aufsteigend sortieren"));
+    bSort_->setIcon(Symbol(QStringLiteral("sortieren")));
+    sortiert_ = false;
+  }
+}
+
+bool TFZufall::TabelleLeer(const QString& was) {
+  if (!rasterDaten_.Zelle(1, 1).isEmpty()) return false;
+  Fehler(QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu %1.").arg(was) + CRCR + QStringLiteral("Ich breche erst einmal ab."), this);
+  return true;
+}
+
+void TFZufall::Gespeichert(const QString& pfad) {
+  lDatei_->setText(QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName());
+}
+
+void TFZufall::BSaveClick() {
+  if (TabelleLeer(QStringLiteral("speichern"))) return;
+  DateiDialog d;
+  d.titel = QStringLiteral("Als Tippschein speichern...");
+  d.filter = QStringLiteral("Tippschein-Datei|*.vnds");
+  d.standardEndung = QStringLiteral("vnds");
+  d.startOrdner = Werte().datenOrdner;
+  const QString pfad = DateiDialoge().Speichern(d, this);
+  if (pfad.isEmpty()) return;
+  // The share check comes after the file was chosen; an empty field counts as 1.
+  const int ges = eAntGes_->text().isEmpty() ? 1 : eAntGes_->text().toInt();
+  const int meine = eAntmeine_->text().isEmpty() ? 1 : eAntmeine_->text().toInt();
+  if (ges < meine) {
+    Fehler(QStringLiteral("Die Anzahl der gesamten Anteile darf nicht niedriger als die Ihrigen sein.") + CRCR +
+               QStringLiteral("Der Speichervorgang wird abgebrochen."),
+           this);
+    return;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Ergebnis e = ScheinSchreiben(rasterDaten_, QString::number(ges), QString::number(meine), pfad);
+  QApplication::restoreOverrideCursor();
+  if (ErgebnisMelden(e, this)) Gespeichert(pfad);
+}
+
+void TFZufall::BCsvClick() {
+  if (TabelleLeer(QStringLiteral("speichern"))) return;
+  DateiDialog d;
+  d.titel = QStringLiteral("Als CSV-Datei speichern...");
+  d.filter = QStringLiteral("CSV-Datei|*.csv");
+  d.standardEndung = QStringLiteral("csv");
+  d.startOrdner = Werte().datenOrdner;
+  const QString pfad = DateiDialoge().Speichern(d, this);
+  if (pfad.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Ergebnis e = CsvSchreiben(rasterDaten_, pfad);
+  QApplication::restoreOverrideCursor();
+  if (ErgebnisMelden(e, this)) Gespeichert(pfad);
+}
+
+void TFZufall::LogoClick() {
+  if (System().IstOnline()) System().UrlOeffnen(QUrl(Adressen::Produkt));
+}
+
+void TFZufall::showEvent(QShowEvent* ereignis) {
+  QMainWindow::showEvent(ereignis);
+  if (gelesen_) return;
+  gelesen_ = true;
+  const Einstellungen e;
+  if (!e.Existiert()) return;
+  QString anzahl = e.Text(Sektion, QStringLiteral("Anzahl"), QStringLiteral("12"));
+  anzahl_->setText(anzahl.isEmpty() ? QStringLiteral("12") : anzahl);
+  const auto meldungen = AuswahlAusText(
+      auswahl_, e.Text(Sektion, QStringLiteral("Bankzahlen")), e.Text(Sektion, QStringLiteral("Quotenkiller")),
+      e.Text(Sektion, QStringLiteral("Favoriten")), [this](Gruppe g, int n, const TZufallsAuswahl::Ergebnis& r) {
+        if (r.wirkung != TZufallsAuswahl::Wirkung::Abgelehnt)
+          KnopfZeigen(g, n, r.wirkung == TZufallsAuswahl::Wirkung::Hinzugefuegt);
+      });
+  for (const Meldung& m : meldungen) Melden(m, this);
+}
+
+void TFZufall::closeEvent(QCloseEvent* ereignis) {
+  if (laeuft_) {
+    // The run ends first; the window closes right after it, without its half result.
+    schliessenNachLauf_ = true;
+    ereignis->ignore();
+    return;
+  }
+  ErgebnisMelden(Einstellungen().Schreiben(Sektion, {{QStringLiteral("Anzahl"), anzahl_->text()},
+                                                     {QStringLiteral("Bankzahlen"), AuswahlAlsText(auswahl_, Gruppe::Bank)},
+                                                     {QStringLiteral("Quotenkiller"), AuswahlAlsText(auswahl_, Gruppe::Killer)},
+                                                     {QStringLiteral("Favoriten"), AuswahlAlsText(auswahl_, Gruppe::Favorit)}}),
+                 this);
+  ereignis->accept();
+}

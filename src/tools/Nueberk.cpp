@@ -1,0 +1,111 @@
+#include "Nueberk.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/meldung.h"
+#include "core/programmwerte.h"
+#include "tools/binomial.h"
+#include "ui/meldungen.h"
+#include "ui/skin.h"
+
+namespace {
+QLineEdit* Eingabe(const QString& name, const QString& text, QWidget* eltern) {
+  auto* e = new QLineEdit(text, eltern);
+  e->setObjectName(name);
+  e->setMaxLength(2);
+  e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), e));
+  e->setAlignment(Qt::AlignCenter);
+  QFont f = e->font();
+  f.setBold(true);
+  e->setFont(f);
+  e->setFixedWidth(44);
+  return e;
+}
+}  // namespace
+
+TFNueberK::TFNueberK(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
+  setObjectName(QStringLiteral("FNueberK"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(Werte().FensterTitel());
+  auto* v = new QVBoxLayout(this);
+  v->setContentsMargins(10, 10, 10, 0);
+  auto* erklaerung = new QLabel(QStringLiteral("Der sogenannte Binomialkoeffizient n über k beschreibt, wie viele Möglichkeiten es "
+                                               "gibt, aus n vorgegebenen Elementen eine Teilmenge von k Elementen auszuwählen."),
+                                this);
+  erklaerung->setWordWrap(true);
+  v->addWidget(erklaerung);
+  auto* beispiel = new QLabel(QStringLiteral("Um z. B. zu wissen, wie viele 5er-Kombinationen es bei 35 Zahlen gibt, geben Sie 35 "
+                                             "für \"n\" und 5 für \"k\" ein."),
+                              this);
+  beispiel->setWordWrap(true);
+  v->addWidget(beispiel);
+
+  auto* eingabe = new QWidget(this);
+  eingabe->setObjectName(QStringLiteral("PEingabe"));
+  auto* g = new QGridLayout(eingabe);
+  g->setContentsMargins(0, 6, 0, 6);
+  g->addWidget(new QLabel(QStringLiteral("n"), eingabe), 0, 0, Qt::AlignCenter);
+  g->addWidget(new QLabel(QStringLiteral("k"), eingabe), 0, 1, Qt::AlignCenter);
+  n_ = Eingabe(QStringLiteral("EN"), QStringLiteral("35"), eingabe);
+  k_ = Eingabe(QStringLiteral("EK"), QStringLiteral("5"), eingabe);
+  g->addWidget(n_, 1, 0);
+  g->addWidget(k_, 1, 1);
+  auto* rechne = new QPushButton(Symbol(QStringLiteral("rechner")), QStringLiteral("="), eingabe);
+  rechne->setObjectName(QStringLiteral("BRechne"));
+  rechne->setToolTip(QStringLiteral("n über k berechnen"));
+  connect(rechne, &QPushButton::clicked, this, &TFNueberK::BRechneClick);
+  g->addWidget(rechne, 1, 2);
+  ergebnis_ = new QLineEdit(eingabe);
+  ergebnis_->setObjectName(QStringLiteral("EErgebnis"));
+  ergebnis_->setReadOnly(true);
+  ergebnis_->setAlignment(Qt::AlignRight);
+  QFont f = ergebnis_->font();
+  f.setBold(true);
+  ergebnis_->setFont(f);
+  g->addWidget(ergebnis_, 1, 3);
+  g->setColumnStretch(3, 1);
+  v->addWidget(eingabe);
+  v->addStretch(1);
+  // Enter in a field computes, but only while both fields hold text.
+  for (QLineEdit* e : {n_, k_})
+    connect(e, &QLineEdit::returnPressed, this, [this] {
+      if (!n_->text().isEmpty() && !k_->text().isEmpty()) BRechneClick();
+    });
+
+  auto* leiste = new QToolBar(this);
+  leiste->setObjectName(QStringLiteral("Fussleiste"));
+  leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  auto* abstand = new QWidget(leiste);
+  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  leiste->addWidget(abstand);
+  QAction* schliessen = leiste->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Sch&ließen"));
+  schliessen->setObjectName(QStringLiteral("BSchliessen"));
+  connect(schliessen, &QAction::triggered, this, &QWidget::close);
+  v->addWidget(leiste);
+
+  resize(370, 222);
+  if (haupt) move(haupt->geometry().center() - rect().center());
+}
+
+void TFNueberK::BRechneClick() {
+  const int n = n_->text().toInt(), k = k_->text().toInt();  // no number reads as 0
+  if (n <= 0 || k <= 0) {
+    Information(QStringLiteral("Sie müssen für \"n\" und \"k\" eine Zahl größer Null eingeben.") + CRCR +
+                    QStringLiteral("Ich breche erst einmal ab."),
+                this);
+    return;
+  }
+  if (k > n) {
+    Information(QStringLiteral("Die Zahl für \"n\" muss größer als die für \"k\" sein.") + CRCR + QStringLiteral("Ich breche erst einmal ab."),
+                this);
+    return;
+  }
+  // Exact also where 64-bit products would wrap (n from 52 on).
+  ergebnis_->setText(GanzzahlGruppiert(NueberKExakt(n, k)));
+}
