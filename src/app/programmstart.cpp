@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "Start.h"
+#include "entry/eingabe.h"
 #include "evaluation/auswertung.h"
 #include "ui/meldungen.h"
 #include "navigation.h"
@@ -66,6 +67,9 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
     p.haupt->setAttribute(Qt::WA_DeleteOnClose);
     p.start->SetzeHauptfenster(p.haupt);
     p.haupt->Erzeugen();
+  });
+  Geschuetzt([&] {
+    if (p.haupt) FensterRegistrieren(new TFEingabe(p.haupt), QStringLiteral("FEingabe"));
   });
   // 5. Always, also after a failure above.
   p.start->SetInitializationDone(true);

@@ -29,6 +29,7 @@
 #include "ui/zentrieren.h"
 #include "core/ziehungen.h"
 #include "app/navigation.h"
+#include "entry/eingabe.h"
 #include "evaluation/frScheineN.h"
 #include "statistics/statistik.h"
 #include "tips/zufall.h"
@@ -89,6 +90,9 @@ void TFAuswertung::Aufbauen() {
   QAction* oeffnen = datei->addAction(Symbol(QStringLiteral("oeffnen")), QStringLiteral("Tippschein(e) öffnen..."));
   oeffnen->setObjectName(QStringLiteral("Tippscheineoeffnen1"));
   connect(oeffnen, &QAction::triggered, this, &TFAuswertung::BOpenClick);
+  QAction* eingabe = datei->addAction(Symbol(QStringLiteral("eingabe")), QStringLiteral("Neuen Tippschein eingeben..."));
+  eingabe->setObjectName(QStringLiteral("NeuenTippscheineingeben1"));
+  connect(eingabe, &QAction::triggered, this, &TFAuswertung::BEingabeNClick);
   datei->addSeparator();
   QAction* beenden = datei->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("&Beenden"));
   beenden->setObjectName(QStringLiteral("Beenden1"));
@@ -570,6 +574,10 @@ void TFAuswertung::closeEvent(QCloseEvent* ereignis) {
 void TFAuswertung::NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> ziele) {
   for (Navi ziel : ziele) {
     switch (ziel) {
+      case Navi::Eingabe:
+        connect(WerkzeugKnopf(leiste, QStringLiteral("BEingabeN"), QStringLiteral("eingabe"), QStringLiteral("Neuen Tippschein eingeben")),
+                &QAction::triggered, this, &TFAuswertung::BEingabeNClick);
+        break;
       case Navi::Zufall:
         connect(WerkzeugKnopf(leiste, QStringLiteral("BZufall"), QStringLiteral("zufall"), QStringLiteral("Zufallstipps erzeugen")),
                 &QAction::triggered, this, &TFAuswertung::BZufallClick);
@@ -582,13 +590,22 @@ void TFAuswertung::NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> zie
         connect(WerkzeugKnopf(leiste, QStringLiteral("BNoverK"), QStringLiteral("nueberk"), QStringLiteral("n über k berechnen")),
                 &QAction::triggered, this, &TFAuswertung::BNoverKClick);
         break;
-      case Navi::Eingabe:
       case Navi::Update:
       case Navi::Kalender:
       case Navi::Rechner:
         break;  // their windows come with later parts of the program
     }
   }
+}
+
+void TFAuswertung::BEingabeNClick() {
+  // The editor lives for the whole run; it is shown as it is, not restored.
+  QWidget* editor = FensterFinden(QStringLiteral("FEingabe"));
+  if (!editor) {
+    editor = new TFEingabe(this);
+    FensterRegistrieren(editor, QStringLiteral("FEingabe"));
+  }
+  NachVorne(editor);
 }
 
 void TFAuswertung::BZufallClick() {

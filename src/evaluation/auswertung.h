@@ -63,6 +63,7 @@ class TFAuswertung : public QMainWindow {
   QCheckBox* CbMerken() const { return cbMerken_; }
 
   // Navigation.
+  void BEingabeNClick();
   void BZufallClick();
   void BStatistikClick();
   void BNoverKClick();

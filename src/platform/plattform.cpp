@@ -1,7 +1,11 @@
 #include "plattform.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QNetworkInterface>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 class Desktop : public Plattform {
@@ -15,6 +19,39 @@ class Desktop : public Plattform {
     return false;
   }
   bool UrlOeffnen(const QUrl& adresse) override { return QDesktopServices::openUrl(adresse); }
+
+  bool TabellenProgrammVorhanden() override {
+#ifdef Q_OS_WIN
+    if (QSettings(QStringLiteral("HKEY_CLASSES_ROOT\\.xlsx"), QSettings::NativeFormat).contains(QStringLiteral(".")))
+      return true;
+#else
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (!xdgMime.isEmpty()) {
+      QProcess p;
+      p.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), QString::fromLatin1(XlsxTyp)});
+      if (p.waitForFinished(3000) && !p.readAllStandardOutput().trimmed().isEmpty()) return true;
+    }
+#endif
+    return !BekanntesProgramm().isEmpty();
+  }
+
+  bool TabelleOeffnen(const QString& datei) override {
+    const QString programm = BekanntesProgramm();
+    const QString name = QFileInfo(programm).fileName();
+    // LibreOffice opens the file as a template: a new, untitled workbook.
+    if (name == QLatin1String("libreoffice") || name == QLatin1String("soffice") || name == QLatin1String("localc"))
+      return QProcess::startDetached(programm, {QStringLiteral("-n"), datei});
+    if (!programm.isEmpty() && QProcess::startDetached(programm, {datei})) return true;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(datei));
+  }
+
+ private:
+  static constexpr const char* XlsxTyp = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+  static QString BekanntesProgramm() {
+    for (const char* p : {"libreoffice", "soffice", "localc", "gnumeric", "onlyoffice-desktopeditors", "calligrasheets", "et"})
+      if (const QString pfad = QStandardPaths::findExecutable(QString::fromLatin1(p)); !pfad.isEmpty()) return pfad;
+    return {};
+  }
 };
 
 Desktop desktop;

@@ -12,6 +12,10 @@ class Plattform {
   virtual bool IstOnline() = 0;
   // Opens a web page or mail link with the desktop's default program.
   virtual bool UrlOeffnen(const QUrl& adresse) = 0;
+  // Whether a spreadsheet program is there: one registered for .xlsx files or a known one on the PATH.
+  virtual bool TabellenProgrammVorhanden() = 0;
+  // Shows a workbook file in the spreadsheet program, as a new workbook where the program can.
+  virtual bool TabelleOeffnen(const QString& datei) = 0;
 };
 
 Plattform& System();

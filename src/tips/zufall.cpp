@@ -22,6 +22,7 @@
 #include "core/programmwerte.h"
 #include "core/schein.h"
 #include "core/zahltext.h"
+#include "entry/tabellenexport.h"
 #include "evaluation/auswertung.h"
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
@@ -230,7 +231,13 @@ QWidget* TFZufall::ErgebnisPanel() {
   bCsv_ = new QPushButton(Symbol(QStringLiteral("export")), QStringLiteral("Im &CSV-Format speichern..."), panel);
   bCsv_->setObjectName(QStringLiteral("BCsv"));
   connect(bCsv_, &QPushButton::clicked, this, &TFZufall::BCsvClick);
-  v->addWidget(bCsv_);
+  bExcel_ = new QPushButton(Symbol(QStringLiteral("tabelle")), QStringLiteral("Excel- Export"), panel);
+  bExcel_->setObjectName(QStringLiteral("BExcel"));
+  connect(bExcel_, &QPushButton::clicked, this, &TFZufall::BExcelClick);
+  auto* fuss = new QHBoxLayout;
+  fuss->addWidget(bCsv_);
+  fuss->addWidget(bExcel_);
+  v->addLayout(fuss);
   return panel;
 }
 
@@ -349,7 +356,7 @@ void TFZufall::ZaehlerZeigen() {
 }
 
 void TFZufall::Sperren(bool sperren) {
-  for (QWidget* w : std::initializer_list<QWidget*>{bGlueck_, bSave_, bCsv_, leeren_[1], leeren_[2], leeren_[3]})
+  for (QWidget* w : std::initializer_list<QWidget*>{bGlueck_, bSave_, bCsv_, bExcel_, leeren_[1], leeren_[2], leeren_[3]})
     w->setEnabled(!sperren);
   for (int g = 1; g <= 3; ++g)
     for (int n = 1; n <= MaxZahl; ++n) knoepfe_[static_cast<std::size_t>(g)][static_cast<std::size_t>(n)]->setEnabled(!sperren);
@@ -476,6 +483,11 @@ void TFZufall::BCsvClick() {
   const Ergebnis e = CsvSchreiben(rasterDaten_, pfad);
   QApplication::restoreOverrideCursor();
   if (ErgebnisMelden(e, this)) Gespeichert(pfad);
+}
+
+void TFZufall::BExcelClick() {
+  if (TabelleLeer(QStringLiteral("exportieren"))) return;
+  ExcelExport(rasterDaten_, QStringLiteral("Tippreihen"), 6, this);
 }
 
 void TFZufall::LogoClick() {

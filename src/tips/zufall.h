@@ -39,6 +39,7 @@ class TFZufall : public QMainWindow {
   void BSortClick();
   void BSaveClick();                     // as a ticket file
   void BCsvClick();
+  void BExcelClick();
   void LogoClick();
 
   const TZufallsAuswahl& Auswahl() const { return auswahl_; }
@@ -85,6 +86,7 @@ class TFZufall : public QMainWindow {
   QPushButton* bGlueck_ = nullptr;
   QPushButton* bSave_ = nullptr;
   QPushButton* bCsv_ = nullptr;
+  QPushButton* bExcel_ = nullptr;
   QPushButton* bSort_ = nullptr;
   QLabel* lDatei_ = nullptr;
   QLabel* lReihen_ = nullptr;

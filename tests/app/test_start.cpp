@@ -58,6 +58,7 @@ class Programmstart : public DatenOrdnerTest {
   void TearDown() override {
     delete p.start.data();
     delete p.haupt.data();
+    delete FensterFinden(QStringLiteral("FEingabe"));
     DatenOrdnerTest::TearDown();
   }
   QString Basis() const { return tmp.path() + QStringLiteral("/basis"); }
@@ -80,6 +81,14 @@ TEST_F(Programmstart, HauptfensterUnsichtbarBisWeiter) {
   EXPECT_EQ(p.haupt->windowOpacity(), 0.0);
   EXPECT_FALSE(p.haupt->isVisible());
   EXPECT_TRUE(FormVorhanden(QStringLiteral("FAuswertung")));
+  // The ticket editor exists from the start, hidden; the main window shows it.
+  QWidget* editor = FensterFinden(QStringLiteral("FEingabe"));
+  ASSERT_TRUE(editor);
+  EXPECT_FALSE(editor->isVisible());
+  p.haupt->BEingabeNClick();
+  EXPECT_TRUE(editor->isVisible());
+  editor->close();
+  EXPECT_EQ(FensterFinden(QStringLiteral("FEingabe")), editor);  // closing only hides it
   EXPECT_FALSE(QFile::exists(Daten(QStringLiteral("Demo-Tippschein.vnds"))));  // only for a new folder
 
   QTest::mouseClick(p.start->Weiter(), Qt::LeftButton);
@@ -116,6 +125,7 @@ TEST_F(Programmstart, NeuerDatenordnerBekommtDenBeispielschein) {
   QFile::remove(Daten(QStringLiteral("Demo-Tippschein.vnds")));
   delete p.start.data();
   delete p.haupt.data();
+  delete FensterFinden(QStringLiteral("FEingabe"));
   p = ProgrammVorbereiten(QCoreApplication::applicationDirPath(), Basis());
   EXPECT_FALSE(QFile::exists(Daten(QStringLiteral("Demo-Tippschein.vnds"))));
 }

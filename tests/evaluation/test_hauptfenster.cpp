@@ -15,27 +15,14 @@
 #include "testumgebung.h"
 
 namespace {
-class FakePlattform : public Plattform {
- public:
-  bool IstOnline() override { return online; }
-  bool UrlOeffnen(const QUrl& adresse) override {
-    geoeffnet << adresse.toString();
-    return true;
-  }
-  bool online = true;
-  QStringList geoeffnet;
-};
-
 class Hauptfenster : public DatenOrdnerTest {
  protected:
   void SetUp() override {
     DatenOrdnerTest::SetUp();
-    alt_ = PlattformSetzen(&plattform);
     ZiehungenSchreiben({{"01.03.2024", {1, 2, 3, 4, 5}}, {"08.03.2024", {2, 9, 17, 25, 31}}});
   }
   void TearDown() override {
     fenster.reset();
-    PlattformSetzen(alt_);
     DatenOrdnerTest::TearDown();
   }
   void Starten() {
@@ -57,11 +44,8 @@ class Hauptfenster : public DatenOrdnerTest {
     return t;
   }
   Einstellungen Ini() const { return Einstellungen(Pfad("Einstellungen.ini")); }
-  FakePlattform plattform;
   std::unique_ptr<TFAuswertung> fenster;
 
- private:
-  Plattform* alt_ = nullptr;
 };
 }  // namespace
 

@@ -43,11 +43,13 @@ void DatenOrdnerTest::SetUp() {
   Ziehungen().NeuLaden(Pfad(QStringLiteral("fehlt.535")));
   alteMeldungen_ = MeldungsDienstSetzen(&meldungen);
   alteDialoge_ = DateiDialogDienstSetzen(&dialoge);
+  altePlattform_ = PlattformSetzen(&plattform);
 }
 
 void DatenOrdnerTest::TearDown() {
   MeldungsDienstSetzen(alteMeldungen_);
   DateiDialogDienstSetzen(alteDialoge_);
+  PlattformSetzen(altePlattform_);
   Ziehungen().NeuLaden(Pfad(QStringLiteral("fehlt.535")));
   HeuteFestlegen({});
 }

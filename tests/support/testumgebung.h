@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "core/tabelle.h"
+#include "platform/plattform.h"
 #include "ui/dateidialoge.h"
 #include "ui/meldungen.h"
 
@@ -37,7 +38,27 @@ class DateiDialogAttrappe : public DateiDialogDienst {
   std::vector<DateiDialog> gefragt;
 };
 
-// Each test gets an empty data folder, an empty draw list, the recorder and the dialog fake.
+// The desktop as a test sees it: records what the program asks of it.
+class FakePlattform : public Plattform {
+ public:
+  bool IstOnline() override { return online; }
+  bool UrlOeffnen(const QUrl& adresse) override {
+    geoeffnet << adresse.toString();
+    return true;
+  }
+  bool TabellenProgrammVorhanden() override { return tabellenProgramm; }
+  bool TabelleOeffnen(const QString& datei) override {
+    tabellen << datei;
+    return true;
+  }
+  bool online = true;
+  bool tabellenProgramm = true;
+  QStringList geoeffnet;
+  QStringList tabellen;
+};
+
+// Each test gets an empty data folder, an empty draw list, the recorder, the dialog fake and the
+// desktop fake (no test starts a browser or a spreadsheet program).
 class DatenOrdnerTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -51,10 +72,12 @@ class DatenOrdnerTest : public ::testing::Test {
   QTemporaryDir tmp;
   MeldungsRekorder meldungen;
   DateiDialogAttrappe dialoge;
+  FakePlattform plattform;
 
  private:
   MeldungsDienst* alteMeldungen_ = nullptr;
   DateiDialogDienst* alteDialoge_ = nullptr;
+  Plattform* altePlattform_ = nullptr;
 };
 
 // A row table with these rows.

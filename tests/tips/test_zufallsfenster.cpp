@@ -10,6 +10,7 @@
 
 #include "app/navigation.h"
 #include "core/einstellungen.h"
+#include "entry/tabellenkalkulation.h"
 #include "evaluation/auswertung.h"
 #include "testumgebung.h"
 #include "tips/zufall.h"
@@ -55,12 +56,14 @@ TEST_F(Zufallsfenster, OhneEinstellungenLeerUndFragtNachDerAnzahl) {
   EXPECT_EQ(fenster->Raster()->Daten()->Zeilen(), 21);
   EXPECT_EQ(fenster->Knopf(109)->geometry(), QRect(25 + 1, 20 + 1, 24, 20));
   Klick("BGlueck");
+  Klick("BExcel");
   Feld("EAnzahl")->setText("0");
   Klick("BGlueck");
   Feld("EAnzahl")->setText("99999999999");
   Klick("BGlueck");
   const QString leer = "Bitte geben Sie die Anzahl der gewünschten Tippreihen an.\r\rIch breche erst einmal ab.";
-  EXPECT_EQ(meldungen.Texte(), (QStringList{leer, leer, "'99999999999' ist kein gültiger Integerwert"}));
+  EXPECT_EQ(meldungen.Texte(), (QStringList{leer, "Die Tabelle ist leer. Es gibt nichts zu exportieren.\r\rIch breche erst einmal ab.",
+                                            leer, "'99999999999' ist kein gültiger Integerwert"}));
   // Sorting before any run: all counts 0, the order stays, state and caption switch.
   Klick("BSort");
   EXPECT_TRUE(fenster->Sortiert());
@@ -139,6 +142,12 @@ TEST_F(Zufallsfenster, ErzeugenFarbenVerteilungUndSpeichern) {
   dialoge.speichern.push_back(Pfad("zufall"));
   Klick("BCsv");
   EXPECT_EQ(DateiInhalt("zufall.csv").count("\r\n"), 12);
+  Klick("BExcel");
+  ASSERT_EQ(plattform.tabellen.size(), 1);
+  Tabelle export_ = Tabelle::Reihentabelle();
+  ASSERT_TRUE(ExcelImport(export_, plattform.tabellen.front()).ok());
+  EXPECT_EQ(export_.Zeilen(), 13);
+  EXPECT_EQ(export_.Zelle(1, 1), QChar(0x00A0) + g->Zelle(1, 1));
 }
 
 TEST_F(Zufallsfenster, EinstellungenHinUndZurueck) {

@@ -1,0 +1,510 @@
+#include "eingabe.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/einstellungen.h"
+#include "core/programmwerte.h"
+#include "core/schein.h"
+#include "entry/tabellenexport.h"
+#include "entry/tabellenkalkulation.h"
+#include "entry/textimport.h"
+#include "evaluation/auswertung.h"
+#include "ui/dateidialoge.h"
+#include "ui/meldungen.h"
+#include "ui/skin.h"
+#include "ui/tabellenansicht.h"
+#include "ui/zentrieren.h"
+
+namespace {
+const QString Sektion = QStringLiteral("Eingabe");
+
+QLabel* Text(const QString& text, QWidget* eltern, bool fett = false) {
+  auto* l = new QLabel(text, eltern);
+  l->setWordWrap(true);
+  if (fett) {
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+  }
+  return l;
+}
+
+QLineEdit* Anteilfeld(const QString& name, QWidget* eltern) {
+  auto* e = new QLineEdit(QStringLiteral("1"), eltern);
+  e->setObjectName(name);
+  e->setMaxLength(4);
+  e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), e));
+  e->setFixedWidth(44);
+  return e;
+}
+
+QPushButton* Knopf(const QString& name, const QString& symbol, const QString& text, QWidget* eltern) {
+  auto* b = new QPushButton(Symbol(symbol), text, eltern);
+  b->setObjectName(name);
+  return b;
+}
+
+// The row table layout with its centred headers, bold data cells on white.
+void Einrichten(TabellenAnsicht* ansicht, Tabelle& daten, int breite0, int breite) {
+  const QFont f = ansicht->font();
+  daten.SetzeZelle(0, 0, Zentriert(QStringLiteral("Reihe"), breite0, f));
+  for (int s = 1; s <= 5; ++s) daten.SetzeZelle(0, s, Zentriert(QStringLiteral("Z%1").arg(s), breite, f));
+  ansicht->SetzeZeilenHoehe(16);
+  ansicht->SetzeDaten(&daten);
+  ansicht->SetzeSpaltenBreiten({breite0, breite, breite, breite, breite, breite});
+  ansicht->SetzeMaler([](int, int) { return ZellStil{Qt::white, true, ZellStil::Ausrichtung::Zentriert}; });
+  ansicht->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  ansicht->setMinimumWidth(breite0 + 5 * breite + ansicht->verticalScrollBar()->sizeHint().width() + 2 * ansicht->frameWidth());
+}
+}  // namespace
+
+TFEingabe::TFEingabe(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) {
+  setObjectName(QStringLiteral("FEingabe"));
+  setWindowTitle(Werte().FensterTitel());
+
+  QToolBar* oben = NeueWerkzeugleiste(this);
+  addToolBar(Qt::TopToolBarArea, oben);
+  connect(WerkzeugKnopf(oben, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Fenster schließen")),
+          &QAction::triggered, this, &QWidget::close);
+  if (haupt_) haupt_->NaviKnoepfe(oben, {Navi::Statistik, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
+
+  auto* unten = new QToolBar(this);
+  unten->setObjectName(QStringLiteral("Fussleiste"));
+  unten->setMovable(false);
+  unten->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  auto* abstand = new QWidget(unten);
+  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  unten->addWidget(abstand);
+  QAction* schliessen = unten->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Schließen"));
+  schliessen->setObjectName(QStringLiteral("BSchliessen"));
+  connect(schliessen, &QAction::triggered, this, &QWidget::close);
+  addToolBar(Qt::BottomToolBarArea, unten);
+
+  auto* mitte = new QWidget(this);
+  QFont klein = mitte->font();
+  klein.setPointSize(8);
+  mitte->setFont(klein);
+  auto* v = new QVBoxLayout(mitte);
+  v->setContentsMargins(6, 4, 6, 4);
+  v->addWidget(Text(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder importieren. "
+                                   "Auch eine existierende Tippscheindatei kann eingelesen werden."),
+                    mitte, true));
+  auto* h = new QHBoxLayout;
+  h->setSpacing(8);
+  h->addWidget(LinkerTeil());
+  h->addWidget(Mitte(), 1);
+  h->addWidget(RechterTeil());
+  v->addLayout(h, 1);
+  setCentralWidget(mitte);
+
+  resize(980, 473 + oben->sizeHint().height() + unten->sizeHint().height());
+  if (haupt_) move(haupt_->geometry().center() - rect().center());
+}
+
+TFEingabe::~TFEingabe() {
+  g1_->SetzeDaten(nullptr);
+  g2_->SetzeDaten(nullptr);
+}
+
+QWidget* TFEingabe::LinkerTeil() {
+  auto* reiter = new QTabWidget;
+  reiter->setObjectName(QStringLiteral("Reiter"));
+
+  // "Manuelle Eingabe": texts and the keypad.
+  auto* manuell = new QWidget;
+  auto* texte = new QWidget(manuell);
+  auto* tv = new QVBoxLayout(texte);
+  tv->setContentsMargins(5, 5, 5, 0);
+  tv->addWidget(Text(QStringLiteral("Die Zahlen sind jeweils durch ein Komma getrennt und ohne Leerzeichen in das Textfeld "
+                                    "rechts einzugeben.  "),
+                     texte));
+  tv->addWidget(Text(QStringLiteral("Nutzen Sie die Tasten unten oder schreiben Sie direkt in das Textfeld rechts.   "), texte));
+  auto* zeilenwechsel = Text(QStringLiteral("Zeilenwechsel erfolgt automatisch"), texte, true);
+  zeilenwechsel->setAlignment(Qt::AlignCenter);
+  tv->addWidget(zeilenwechsel);
+  texte->setFixedWidth(7 * 40 + 19);
+  const int h = texte->sizeHint().height();
+  texte->setGeometry(0, 0, 7 * 40 + 19, h);
+  for (int n = 1; n <= 35; ++n) {
+    const int i = (n - 1) / 7 + 1, j = (n - 1) % 7 + 1;
+    auto* b = new QPushButton(QString::number(n), manuell);
+    b->setObjectName(QStringLiteral("TBZahl2_%1").arg(n));
+    QFont f = b->font();
+    f.setPointSize(8);
+    f.setBold(true);
+    b->setFont(f);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setGeometry((j - 1) * 41 + 5, (i - 1) * 35 + h + 30, 40, 28);
+    connect(b, &QPushButton::clicked, this, [this, n] { BLot50EUrClick(n); });
+  }
+  manuell->setMinimumSize(7 * 40 + 19, 5 * 35 + h + 30);
+  reiter->addTab(manuell, QStringLiteral("Manuelle Eingabe"));
+
+  // "Datei einlesen": ticket, CSV and spreadsheet files into the file table.
+  auto* datei = new QWidget;
+  auto* dv = new QVBoxLayout(datei);
+  dv->setContentsMargins(5, 5, 5, 5);
+  auto* knoepfe = new QHBoxLayout;
+  auto* schein = Knopf(QStringLiteral("BScheinOeffnen"), QStringLiteral("oeffnen"), QStringLiteral("Tippschein ö&ffnen..."), datei);
+  connect(schein, &QPushButton::clicked, this, &TFEingabe::BScheinOeffnenClick);
+  knoepfe->addWidget(schein);
+  auto* csv = Knopf(QStringLiteral("BCsvOeffnen"), QStringLiteral("csv"), QStringLiteral("-Datei öffnen"), datei);
+  connect(csv, &QPushButton::clicked, this, &TFEingabe::BCsvOeffnenClick);
+  knoepfe->addWidget(csv);
+  dv->addLayout(knoepfe);
+  auto* excel = Knopf(QStringLiteral("BExcelImport"), QStringLiteral("tabelle"), QStringLiteral("Excel- Import"), datei);
+  connect(excel, &QPushButton::clicked, this, &TFEingabe::BExcelImportClick);
+  dv->addWidget(excel);
+  lDatei2_ = Text(QString(), datei);
+  lDatei2_->setObjectName(QStringLiteral("LDatei2"));
+  dv->addWidget(lDatei2_);
+  g2_ = new TabellenAnsicht(datei);
+  g2_->setObjectName(QStringLiteral("G2"));
+  Einrichten(g2_, g2Daten_, 47, 40);
+  dv->addWidget(g2_, 1);
+  auto* insText = Knopf(QStringLiteral("BInsTextfeld"), QStringLiteral("einfuegen"), QStringLiteral("Ins Textfeld übertragen"), datei);
+  connect(insText, &QPushButton::clicked, this, &TFEingabe::InsTextfeldClick);
+  dv->addWidget(insText);
+  reiter->addTab(datei, QStringLiteral("Datei einlesen"));
+  return reiter;
+}
+
+QWidget* TFEingabe::Mitte() {
+  auto* mitte = new QWidget;
+  auto* v = new QVBoxLayout(mitte);
+  v->setContentsMargins(0, 0, 0, 0);
+  auto* kopf = new QHBoxLayout;
+  auto* hinweise = new QVBoxLayout;
+  hinweise->addWidget(Text(QStringLiteral("Beispiel: 2,12,22,30,34 oder"), mitte));
+  hinweise->addWidget(Text(QStringLiteral("Text einfügen mit \"Feld x\" z. B. aus E-Mail"), mitte));
+  kopf->addLayout(hinweise, 1);
+  kopf->addWidget(new QLabel(QStringLiteral("Zeilen"), mitte));
+  zeilen_ = Text(QStringLiteral("0"), mitte, true);
+  zeilen_->setObjectName(QStringLiteral("LZeilen"));
+  zeilen_->setFrameShape(QFrame::Panel);
+  zeilen_->setFrameShadow(QFrame::Sunken);
+  zeilen_->setAlignment(Qt::AlignCenter);
+  zeilen_->setMinimumWidth(36);
+  kopf->addWidget(zeilen_);
+  auto* loeschen = Knopf(QStringLiteral("BTextLoeschen"), QStringLiteral("leeren"), QStringLiteral("Textfeld löschen"), mitte);
+  connect(loeschen, &QPushButton::clicked, this, &TFEingabe::TextfeldLoeschenClick);
+  kopf->addWidget(loeschen);
+  v->addLayout(kopf);
+
+  m1_ = new QPlainTextEdit(mitte);
+  m1_->setObjectName(QStringLiteral("M1"));
+  m1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  m1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  m1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QFont f = m1_->font();
+  f.setBold(true);
+  f.setPointSize(10);
+  m1_->setFont(f);
+  connect(m1_, &QPlainTextEdit::textChanged, this, &TFEingabe::ZeilenZaehlen);
+  v->addWidget(m1_, 1);
+
+  auto* optionen = new QVBoxLayout;
+  auto* modus = new QGroupBox(QStringLiteral("Beim Übertragen sollen..."), mitte);
+  auto* mv = new QVBoxLayout(modus);
+  rg1a_ = new QRadioButton(QStringLiteral("...vorhandene Einträge überschrieben werden"), modus);
+  rg1a_->setObjectName(QStringLiteral("RG1a"));
+  rg1a_->setChecked(true);
+  rg1b_ = new QRadioButton(QStringLiteral("...die neuen Reihen angehängt werden"), modus);
+  rg1b_->setObjectName(QStringLiteral("RG1b"));
+  mv->addWidget(rg1a_);
+  mv->addWidget(rg1b_);
+  optionen->addWidget(modus);
+  auto* groesse = new QGroupBox(QStringLiteral("Schriftgröße"), mitte);
+  auto* gh = new QHBoxLayout(groesse);
+  gh->addWidget(new QLabel(QStringLiteral("kleiner"), groesse));
+  schrift_ = new QSpinBox(groesse);
+  schrift_->setObjectName(QStringLiteral("UDSchrift"));
+  schrift_->setRange(6, 12);
+  schrift_->setValue(10);
+  connect(schrift_, &QSpinBox::valueChanged, this, [this](int punkte) {
+    QFont s = m1_->font();
+    s.setPointSize(punkte);
+    m1_->setFont(s);
+  });
+  gh->addWidget(schrift_);
+  gh->addWidget(new QLabel(QStringLiteral("größer"), groesse));
+  gh->addStretch(1);
+  optionen->addWidget(groesse);
+  v->addLayout(optionen);
+
+  auto* fuss = new QVBoxLayout;
+  cbPlus_ = new QCheckBox(QStringLiteral("Tippzahlen ist \"Feld\" und/oder Reihen-Nr. vorangestellt "), mitte);
+  cbPlus_->setObjectName(QStringLiteral("cbPlus"));
+  cbPlus_->setChecked(true);
+  fuss->addWidget(cbPlus_);
+  auto* uebertragen = Knopf(QStringLiteral("BUebertragen"), QStringLiteral("start"), QStringLiteral("Reihen in Tabelle übertragen"), mitte);
+  connect(uebertragen, &QPushButton::clicked, this, &TFEingabe::UebertragenClick);
+  fuss->addWidget(uebertragen, 0, Qt::AlignRight);
+  v->addLayout(fuss);
+  return mitte;
+}
+
+QWidget* TFEingabe::RechterTeil() {
+  auto* rechts = new QWidget;
+  auto* v = new QVBoxLayout(rechts);
+  v->setContentsMargins(0, 0, 0, 0);
+  auto* knoepfe = new QVBoxLayout;
+  auto* speichern = Knopf(QStringLiteral("BSave"), QStringLiteral("speichern"), QStringLiteral("Als Tippschein s&peichern..."), rechts);
+  connect(speichern, &QPushButton::clicked, this, &TFEingabe::BSaveClick);
+  knoepfe->addWidget(speichern);
+  auto* loeschen = Knopf(QStringLiteral("BReihenLoeschen"), QStringLiteral("loeschen"), QStringLiteral("Reihen löschen"), rechts);
+  connect(loeschen, &QPushButton::clicked, this, &TFEingabe::ReihenLoeschenClick);
+  knoepfe->addWidget(loeschen);
+  v->addLayout(knoepfe);
+  lDatei_ = Text(QString(), rechts);
+  lDatei_->setObjectName(QStringLiteral("LDatei"));
+  v->addWidget(lDatei_);
+  auto* anteile = new QGroupBox(QStringLiteral("Tippschein-Anteile"), rechts);
+  auto* av = new QVBoxLayout(anteile);
+  auto* ah = new QHBoxLayout;
+  ah->addWidget(new QLabel(QStringLiteral("gesamt:"), anteile));
+  eAntGes_ = Anteilfeld(QStringLiteral("EAntGes"), anteile);
+  ah->addWidget(eAntGes_);
+  ah->addWidget(new QLabel(QStringLiteral("meine:"), anteile));
+  eAntmeine_ = Anteilfeld(QStringLiteral("EAntmeine"), anteile);
+  ah->addWidget(eAntmeine_);
+  ah->addStretch(1);
+  av->addLayout(ah);
+  av->addWidget(new QLabel(QStringLiteral("(wenn keine TG, dann 1 und 1)"), anteile));
+  v->addWidget(anteile);
+  g1_ = new TabellenAnsicht(rechts);
+  g1_->setObjectName(QStringLiteral("G1"));
+  Einrichten(g1_, g1Daten_, 44, 36);
+  v->addWidget(g1_, 1);
+  auto* fuss = new QVBoxLayout;
+  auto* csv = Knopf(QStringLiteral("BCsvSave"), QStringLiteral("export"), QStringLiteral("Im &CSV-Format speichern..."), rechts);
+  connect(csv, &QPushButton::clicked, this, &TFEingabe::BCsvSaveClick);
+  fuss->addWidget(csv);
+  auto* excel = Knopf(QStringLiteral("BExcelExport"), QStringLiteral("tabelle"), QStringLiteral("Excel- Export"), rechts);
+  connect(excel, &QPushButton::clicked, this, &TFEingabe::BExcelExportClick);
+  fuss->addWidget(excel);
+  v->addLayout(fuss);
+  return rechts;
+}
+
+QString TFEingabe::Zeilenzahl() const { return zeilen_->text(); }
+
+void TFEingabe::ZeilenZaehlen() {
+  // Lines as the player counts them: none for an empty field, a final line break opens no line.
+  const QString text = m1_->toPlainText();
+  qsizetype n = text.isEmpty() ? 0 : text.count(QLatin1Char('\n')) + 1;
+  if (text.endsWith(QLatin1Char('\n'))) --n;
+  zeilen_->setText(QString::number(n));
+}
+
+void TFEingabe::TextfeldLoeschenClick() {
+  m1_->clear();
+  zeilen_->setText(QStringLiteral("0"));
+}
+
+void TFEingabe::BLot50EUrClick(int n) {
+  m1_->moveCursor(QTextCursor::End);
+  const QString text = m1_->toPlainText();
+  const QString letzte = text.mid(text.lastIndexOf(QLatin1Char('\n')) + 1);
+  const bool voll = letzte.split(QLatin1Char(',')).size() == 5;
+  m1_->insertPlainText(QString::number(n) + (voll ? QStringLiteral("\n") : QStringLiteral(",")));
+  m1_->ensureCursorVisible();
+}
+
+void TFEingabe::UebertragenClick() {
+  if (m1_->toPlainText().isEmpty()) {
+    Fehler(QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") + CRCR + QStringLiteral("Ich breche erst einmal ab."), this);
+    return;
+  }
+  QStringList zeilen = m1_->toPlainText().split(QLatin1Char('\n'));
+  m1_->hide();
+  TextfeldBereinigen(zeilen, cbPlus_->isChecked(), [this, &zeilen]() -> std::optional<bool> {
+    // The player sees the text the question is about.
+    m1_->setPlainText(zeilen.join(QLatin1Char('\n')));
+    m1_->show();
+    const Antwort a = FrageMitAbbrechen(LeerzeichenFrage(), this);
+    if (a == Antwort::Ja) return true;
+    if (a == Antwort::Nein) return false;
+    return std::nullopt;
+  });
+  m1_->setPlainText(zeilen.join(QLatin1Char('\n')));
+  m1_->show();
+  const Reihenimport import = ReihenAusText(zeilen);
+  if (import.meldung) {
+    Melden(*import.meldung, this);
+    return;
+  }
+  int c = 0;
+  if (!rg1a_->isChecked()) {
+    // Appended after the last filled row.
+    while (c + 1 < g1Daten_.Zeilen() && !g1Daten_.Zelle(c + 1, 1).isEmpty()) ++c;
+  }
+  int k = 0;
+  for (Tippreihe reihe : import.reihen) {
+    ++k;
+    std::sort(reihe.begin(), reihe.end());
+    g1Daten_.SetzeZelle(c + k, 0, QString::number(c + k));
+    for (int s = 0; s < 5; ++s) g1Daten_.SetzeZelle(c + k, s + 1, QString::number(reihe[static_cast<std::size_t>(s)]));
+  }
+  g1Daten_.SetzeZeilen(k + c + 1);
+  g1_->Neu();
+}
+
+void TFEingabe::ReihenLoeschenClick() {
+  for (int z = 1; z < g1Daten_.Zeilen(); ++z)
+    for (int s = 1; s < g1Daten_.GespeicherteSpalten(z); ++s) g1Daten_.SetzeZelle(z, s, QString());
+  g1_->Neu();
+}
+
+bool TFEingabe::TabelleLeer(const Tabelle& t, const QString& was) {
+  if (!t.Zelle(1, 1).isEmpty()) return false;
+  Fehler(QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu %1.").arg(was) + CRCR + QStringLiteral("Ich breche erst einmal ab."), this);
+  return true;
+}
+
+void TFEingabe::BSaveClick() {
+  if (TabelleLeer(g1Daten_, QStringLiteral("speichern"))) return;
+  DateiDialog d;
+  d.titel = QStringLiteral("Als Spielschein speichern...");
+  d.filter = QStringLiteral("Tippschein-Datei|*.vnds");
+  d.standardEndung = QStringLiteral("vnds");
+  d.startOrdner = Werte().datenOrdner;
+  const QString pfad = DateiDialoge().Speichern(d, this);
+  if (pfad.isEmpty()) return;
+  const int ges = eAntGes_->text().isEmpty() ? 1 : eAntGes_->text().toInt();
+  const int meine = eAntmeine_->text().isEmpty() ? 1 : eAntmeine_->text().toInt();
+  if (ges < meine) {
+    Fehler(QStringLiteral("Die Anzahl der gesamten Anteile darf nicht niedriger als die Ihrigen sein.") + CRCR +
+               QStringLiteral("Der Speichervorgang wird abgebrochen."),
+           this);
+    return;
+  }
+  if (ErgebnisMelden(ScheinSchreiben(g1Daten_, QString::number(ges), QString::number(meine), pfad), this))
+    lDatei_->setText(QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName());
+}
+
+void TFEingabe::BCsvSaveClick() {
+  if (TabelleLeer(g1Daten_, QStringLiteral("speichern"))) return;
+  DateiDialog d;
+  d.titel = QStringLiteral("Als CSV-Datei speichern...");
+  d.filter = QStringLiteral("CSV-Datei|*.csv");
+  d.standardEndung = QStringLiteral("csv");
+  d.startOrdner = Werte().datenOrdner;
+  const QString pfad = DateiDialoge().Speichern(d, this);
+  if (pfad.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Ergebnis e = CsvSchreiben(g1Daten_, pfad);
+  QApplication::restoreOverrideCursor();
+  if (ErgebnisMelden(e, this)) lDatei_->setText(QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName());
+}
+
+void TFEingabe::BExcelExportClick() {
+  if (TabelleLeer(g1Daten_, QStringLiteral("exportieren"))) return;
+  ExcelExport(g1Daten_, QStringLiteral("Tippreihen"), 6, this);
+}
+
+void TFEingabe::G2Zuruecksetzen() {
+  // A spreadsheet may have widened the file table; files are read into the six columns again.
+  g2Daten_.SetzeSpalten(6);
+}
+
+void TFEingabe::DateiGelesen(const QString& pfad) {
+  lDatei2_->setText(QFileInfo(pfad).fileName());
+  g2_->Neu();
+}
+
+void TFEingabe::BScheinOeffnenClick() {
+  DateiDialog d;
+  d.titel = QStringLiteral("Tippschein-Datei einlesen");
+  d.filter = QStringLiteral("Tippschein-Datei|*.vnds");
+  d.standardEndung = QStringLiteral("vnds");
+  d.startOrdner = Werte().datenOrdner;
+  d.mehrere = true;
+  const QStringList dateien = DateiDialoge().Oeffnen(d, this);
+  if (dateien.isEmpty()) return;
+  G2Zuruecksetzen();
+  QString ges = eAntGes_->text(), meine = eAntmeine_->text();
+  const Ergebnis e = ScheinLesen(g2Daten_, ges, meine, dateien.front());
+  eAntGes_->setText(ges);
+  eAntmeine_->setText(meine);
+  g2_->Neu();
+  if (ErgebnisMelden(e, this)) DateiGelesen(dateien.front());
+}
+
+void TFEingabe::BCsvOeffnenClick() {
+  DateiDialog d;
+  d.titel = QStringLiteral("CSV-Datei einlesen");
+  d.filter = QStringLiteral("CSV-Datei|*.csv");
+  d.standardEndung = QStringLiteral("csv");
+  const QStringList dateien = DateiDialoge().Oeffnen(d, this);
+  if (dateien.isEmpty()) return;
+  G2Zuruecksetzen();
+  Ergebnis e;
+  CsvLesen(g2Daten_, dateien.front(), &e);
+  g2_->Neu();
+  if (ErgebnisMelden(e, this)) DateiGelesen(dateien.front());
+}
+
+void TFEingabe::BExcelImportClick() {
+  DateiDialog d;
+  d.titel = QStringLiteral("Excel-Tabelle einlesen");
+  d.filter = QStringLiteral("Excel-Datei|*.xl*|OpenDocument-Tabelle|*.ods");
+  d.startOrdner = Werte().datenOrdner;
+  const QStringList dateien = DateiDialoge().Oeffnen(d, this);
+  if (dateien.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Ergebnis e = ExcelImport(g2Daten_, dateien.front());
+  QApplication::restoreOverrideCursor();
+  g2_->Neu();
+  ErgebnisMelden(e, this);
+  DateiGelesen(dateien.front());
+}
+
+void TFEingabe::InsTextfeldClick() {
+  if (TabelleLeer(g2Daten_, QStringLiteral("übertragen"))) return;
+  QStringList zeilen;
+  for (int z = 1; z < g2Daten_.Zeilen(); ++z) {
+    QStringList zellen;
+    for (int s = 1; s <= 5; ++s) zellen << g2Daten_.Zelle(z, s);
+    zeilen << CsvZeile(zellen);
+  }
+  // New last lines; the lines already in the field stay in front.
+  QString text = m1_->toPlainText();
+  if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
+  m1_->setPlainText(text + zeilen.join(QLatin1Char('\n')));
+  m1_->moveCursor(QTextCursor::End);
+}
+
+void TFEingabe::showEvent(QShowEvent* ereignis) {
+  QMainWindow::showEvent(ereignis);
+  const Einstellungen e;
+  if (!e.Existiert()) return;
+  if (e.Wahr(Sektion, QStringLiteral("overwrite1"), false)) rg1a_->setChecked(true);
+  if (e.Wahr(Sektion, QStringLiteral("overwrite2"), true)) rg1b_->setChecked(true);
+  schrift_->setValue(e.Zahl(Sektion, QStringLiteral("Fontsize"), 10));
+}
+
+void TFEingabe::closeEvent(QCloseEvent* ereignis) {
+  ErgebnisMelden(Einstellungen().Schreiben(Sektion, {{QStringLiteral("overwrite1"), rg1a_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")},
+                                                     {QStringLiteral("overwrite2"), rg1b_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")},
+                                                     {QStringLiteral("Fontsize"), QString::number(schrift_->value())}}),
+                 this);
+  ereignis->accept();  // the window is only hidden; it lives for the whole run
+}
