@@ -26,9 +26,11 @@ Ergebnis TZiehungsListe::Laden(const QString& pfad) {
     if (gelesen == 0) break;  // a trailing part record is not a draw
     const qsizetype vorhanden = rest + gelesen;
     const qsizetype ganze = vorhanden / static_cast<qsizetype>(sizeof(TGewZahlen));
-    const std::size_t alt = liste_.size();
-    liste_.resize(alt + static_cast<std::size_t>(ganze));
-    std::memcpy(liste_.data() + alt, puffer.constData(), static_cast<std::size_t>(ganze) * sizeof(TGewZahlen));
+    if (ganze > 0) {
+      const std::size_t alt = liste_.size();
+      liste_.resize(alt + static_cast<std::size_t>(ganze));
+      std::memcpy(liste_.data() + alt, puffer.constData(), static_cast<std::size_t>(ganze) * sizeof(TGewZahlen));
+    }
     rest = vorhanden - ganze * static_cast<qsizetype>(sizeof(TGewZahlen));
     std::memmove(puffer.data(), puffer.constData() + ganze * sizeof(TGewZahlen), static_cast<std::size_t>(rest));
   }

@@ -34,6 +34,8 @@
 #include "statistics/statistik.h"
 #include "tips/zufall.h"
 #include "tools/Nueberk.h"
+#include "update/transfer.h"
+#include "update/update.h"
 #include "statistics/zahlenstatistik.h"
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
@@ -102,6 +104,15 @@ void TFAuswertung::Aufbauen() {
   QAction* nueberk = extras->addAction(Symbol(QStringLiteral("nueberk")), QStringLiteral("&n über k berechnen"));
   nueberk->setObjectName(QStringLiteral("nberkberechnen1"));
   connect(nueberk, &QAction::triggered, this, &TFAuswertung::BNoverKClick);
+  extras->addSeparator();
+  QAction* update = extras->addAction(Symbol(QStringLiteral("update")), QStringLiteral("&Update-Prüfung"));
+  update->setObjectName(QStringLiteral("UpdatePruefung1"));
+  connect(update, &QAction::triggered, this, &TFAuswertung::BUpdateClick);
+  QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+  hilfe->setObjectName(QStringLiteral("Hilfe1"));
+  QAction* update2 = hilfe->addAction(Symbol(QStringLiteral("update")), QStringLiteral("&Update-Prüfung"));
+  update2->setObjectName(QStringLiteral("UpdatePruefung2"));
+  connect(update2, &QAction::triggered, this, &TFAuswertung::BUpdateClick);
 
   // Tool bar.
   QToolBar* leiste = NeueWerkzeugleiste(this);
@@ -395,7 +406,16 @@ void TFAuswertung::HinzuKnopfZeigen(bool abbrechen) {
   bHinzu_->setText(abbrechen ? QStringLiteral("Abbrechen") : QStringLiteral("Neue Ziehung"));
 }
 
+void TFAuswertung::DownloadAnbieten() {
+  if (FrageMitAbbrechen(QStringLiteral("Es fehlen jegliche Gewinnreihen.") + CRCR + QStringLiteral("Soll ich deren Download gleich starten?"),
+                        this) != Antwort::Ja)
+    return;
+  DownloadFragen = false;  // the update window downloads at once
+  BUpdateClick();
+}
+
 void TFAuswertung::BHinzuClick() {
+  if (Ziehungen().Anzahl() == 0) DownloadAnbieten();
   const int n = Ziehungen().Anzahl();
   if (ziehungNeu_) {
     ziehungNeu_ = false;
@@ -460,6 +480,12 @@ void TFAuswertung::BCopyClick() {
   }
 }
 
+void TFAuswertung::ZiehungenNeuLaden() {
+  ErgebnisMelden(Ziehungen().NeuLaden(GZPfad()), this);
+  DrawSelectorFuellen();
+  StatistikStart();
+}
+
 void TFAuswertung::GZinG1Einlesen() {
   g1_->Neu();
   lAnzahl_->setText(QStringLiteral("  ") + QLocale().toString(Ziehungen().Anzahl()) + QStringLiteral(" Gewinnreihen"));
@@ -489,6 +515,7 @@ void TFAuswertung::Anzeigen() {
   }
   const QString demo = Werte().DatenDatei(QStringLiteral("Demo-Tippschein.vnds"));
   if (dateien.isEmpty() && QFileInfo(demo).isFile()) DateienEinlesen(demo);
+  if (Ziehungen().Anzahl() == 0) DownloadAnbieten();
 }
 
 void TFAuswertung::BOpenClick() {
@@ -591,6 +618,9 @@ void TFAuswertung::NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> zie
                 &QAction::triggered, this, &TFAuswertung::BNoverKClick);
         break;
       case Navi::Update:
+        connect(WerkzeugKnopf(leiste, QStringLiteral("BUpdate"), QStringLiteral("update"), QStringLiteral("Update-Prüfung und Download")),
+                &QAction::triggered, this, &TFAuswertung::BUpdateClick);
+        break;
       case Navi::Kalender:
       case Navi::Rechner:
         break;  // their windows come with later parts of the program
@@ -614,6 +644,10 @@ void TFAuswertung::BZufallClick() {
 
 void TFAuswertung::BNoverKClick() {
   NachNameOeffnen(QStringLiteral("FNueberK"), [this] { return new TFNueberK(this); });
+}
+
+void TFAuswertung::BUpdateClick() {
+  NachNameOeffnen(QStringLiteral("FUpdate"), [this] { return new TFUpdate(this); });
 }
 
 void TFAuswertung::BStatistikClick() {

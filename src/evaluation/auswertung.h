@@ -49,6 +49,8 @@ class TFAuswertung : public QMainWindow {
   void BSaveClick();
   void BCopyClick();
   void GZinG1Einlesen();      // refill the draws grid and the count label
+  // After the draw history file was replaced: selector, list, newest draw, grid, statistics.
+  void ZiehungenNeuLaden();
 
   // Tickets side.
   void Anzeigen();            // show-time work: remembered ticket files, the sample ticket
@@ -67,6 +69,7 @@ class TFAuswertung : public QMainWindow {
   void BZufallClick();
   void BStatistikClick();
   void BNoverKClick();
+  void BUpdateClick();
   // Adds the buttons of these targets to another window's tool bar, in this order.
   void NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> ziele);
   void BCloseClick();
@@ -91,6 +94,7 @@ class TFAuswertung : public QMainWindow {
   void HinzuKnopfZeigen(bool abbrechen);
   void DatumsZeileSetzen(const QString& datum);
   void DrawSelectorFuellen();
+  void DownloadAnbieten();
 
   TZahlenMenge gewaehlt_;
   int gewaehltAnzahl_ = 0;

@@ -1,6 +1,9 @@
 #include "plattform.h"
 
+#include <cstdlib>
+
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QNetworkInterface>
 #include <QProcess>
@@ -44,6 +47,22 @@ class Desktop : public Plattform {
     if (!programm.isEmpty() && QProcess::startDetached(programm, {datei})) return true;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(datei));
   }
+
+  bool InstallerStarten(const QString& datei) override {
+    QFile f(datei);
+    f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    return QProcess::startDetached(datei, {}, QFileInfo(datei).absolutePath());
+  }
+
+  bool SkriptStarten(const QString& skript, const QString& ordner) override {
+#ifdef Q_OS_WIN
+    return QProcess::startDetached(QStringLiteral("cmd.exe"), {QStringLiteral("/c"), skript}, ordner);
+#else
+    return QProcess::startDetached(QStringLiteral("/bin/sh"), {skript}, ordner);
+#endif
+  }
+
+  void SofortBeenden() override { std::_Exit(0); }
 
  private:
   static constexpr const char* XlsxTyp = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";

@@ -16,6 +16,12 @@ class Plattform {
   virtual bool TabellenProgrammVorhanden() = 0;
   // Shows a workbook file in the spreadsheet program, as a new workbook where the program can.
   virtual bool TabelleOeffnen(const QString& datei) = 0;
+  // Starts a downloaded installer as a program of its own.
+  virtual bool InstallerStarten(const QString& datei) = 0;
+  // Starts a script hidden and detached (the self-removal before an update).
+  virtual bool SkriptStarten(const QString& skript, const QString& ordner) = 0;
+  // Ends the program at once, without any window's close handling.
+  virtual void SofortBeenden() = 0;
 };
 
 Plattform& System();

@@ -8,6 +8,7 @@
 #include "statistics/frStatistik.h"
 #include "statistics/kombinationen.h"
 #include "ui/skin.h"
+#include "update/transfer.h"
 
 TFStatistik::TFStatistik(TFAuswertung* haupt) : QMainWindow(nullptr) {
   setObjectName(QStringLiteral("FStatistik"));
@@ -28,6 +29,12 @@ TFStatistik::TFStatistik(TFAuswertung* haupt) : QMainWindow(nullptr) {
   frame_ = new TFfrStatistik(this);
   setCentralWidget(frame_);
   frame_->Aufbauen();
+  // Yes to the download of missing draws: the update window downloads at once, this window goes.
+  connect(frame_, &TFfrStatistik::DownloadGewuenscht, this, [this, haupt] {
+    DownloadFragen = false;
+    if (haupt) haupt->BUpdateClick();
+    close();
+  });
 
   // Client area: the frame's width plus 10, 711 pixels high; centred on the main window.
   const int breite = std::max(frame_->minimumSizeHint().width(), 7 * 46 + 11 + 10) + 10;

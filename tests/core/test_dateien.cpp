@@ -55,6 +55,9 @@ TEST_F(Dateien, ZiehungenLadenGanzeSaetzeUndTeilsatz) {
   Schreiben(QStringLiteral("leer.535"), {});
   ASSERT_TRUE(liste.NeuLaden(Pfad(QStringLiteral("leer.535"))).ok());
   EXPECT_EQ(liste.Anzahl(), 0);
+  Schreiben(QStringLiteral("teil.535"), "abc");  // only a part record
+  ASSERT_TRUE(liste.NeuLaden(Pfad(QStringLiteral("teil.535"))).ok());
+  EXPECT_EQ(liste.Anzahl(), 0);
   ASSERT_TRUE(liste.NeuLaden(Pfad(QStringLiteral("gibtsnicht.535"))).ok());  // missing: no error
   EXPECT_EQ(liste.Anzahl(), 0);
 

@@ -1,10 +1,13 @@
 #include "testumgebung.h"
 
+#include "testserver.h"
+
 #include <QFile>
 
 #include "core/datum.h"
 #include "core/programmwerte.h"
 #include "core/ziehungen.h"
+#include "update/transfer.h"
 
 Antwort MeldungsRekorder::Zeigen(MeldungsArt art, const QString& text, QWidget*) {
   meldungen.emplace_back(art, text);
@@ -40,6 +43,9 @@ QString DateiDialogAttrappe::Speichern(const DateiDialog& dialog, QWidget*) {
 void DatenOrdnerTest::SetUp() {
   ASSERT_TRUE(tmp.isValid());
   Werte().datenOrdner = tmp.path() + QLatin1Char('/');
+  Werte().testDatei = tmp.path() + QStringLiteral("/tmp.tmp");
+  DownloadFragen = true;
+  UpdateServerSetzen(TestServer::FreieAdresse());  // no test reaches the real server
   Ziehungen().NeuLaden(Pfad(QStringLiteral("fehlt.535")));
   alteMeldungen_ = MeldungsDienstSetzen(&meldungen);
   alteDialoge_ = DateiDialogDienstSetzen(&dialoge);

@@ -51,10 +51,20 @@ class FakePlattform : public Plattform {
     tabellen << datei;
     return true;
   }
+  bool InstallerStarten(const QString& datei) override {
+    installer << datei;
+    return installerStartet;
+  }
+  bool SkriptStarten(const QString& skript, const QString&) override {
+    skripte << skript;
+    return true;
+  }
+  void SofortBeenden() override { beendet = true; }
   bool online = true;
   bool tabellenProgramm = true;
-  QStringList geoeffnet;
-  QStringList tabellen;
+  bool installerStartet = true;
+  bool beendet = false;
+  QStringList geoeffnet, tabellen, installer, skripte;
 };
 
 // Each test gets an empty data folder, an empty draw list, the recorder, the dialog fake and the

@@ -1,0 +1,39 @@
+// The update window: the draw history download, the version check and the installer update.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+class TFAuswertung;
+
+class TFUpdate : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TFUpdate(TFAuswertung* haupt);
+
+  bool GZDownload();
+  // When the draw list is empty: asks (unless already agreed) and downloads. After a download it
+  // only reports a list that is still empty.
+  void FehlendeZiehungenPruefen(bool nachDownload = false);
+  void BPruefenClick();
+  void BDownloadClick();
+  void BInstallationClick();
+
+  QLineEdit* Verfuegbar() const { return verfuegbar_; }
+  QPushButton* Download() const { return bDownload_; }
+  QPushButton* Installation() const { return bInstallation_; }
+
+ protected:
+  void showEvent(QShowEvent* ereignis) override;
+
+ private:
+  TFAuswertung* haupt_;
+  QLineEdit* installiert_;
+  QLineEdit* verfuegbar_;
+  QPushButton* bDownload_;
+  QPushButton* bInstallation_;
+};
+
+// The messages of the update window.
+QString DownloadGescheitert();

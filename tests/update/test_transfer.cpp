@@ -1,0 +1,126 @@
+// The transfer routine against a real HTTP server on 127.0.0.1, the checks of downloaded files,
+// the maker's tool and the self-removal script.
+#include <cstring>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include "core/datum.h"
+#include "core/ziehungen.h"
+#include "testserver.h"
+#include "testumgebung.h"
+#include "update/selbstentfernung.h"
+#include "update/transfer.h"
+
+namespace {
+QByteArray Satz(const char* datum, std::array<int, 5> z) {
+  TGewZahlen g;
+  g.datum = *TextAlsDatum(QString::fromLatin1(datum));
+  for (int i = 0; i < 5; ++i) g.GZ[i] = static_cast<std::uint8_t>(z[static_cast<std::size_t>(i)]);
+  return QByteArray(reinterpret_cast<const char*>(&g), sizeof g);
+}
+
+class Transfer : public DatenOrdnerTest {
+ protected:
+  void Vorher(const QByteArray& inhalt) {
+    QFile f(Pfad("ziel"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+  }
+  TestServer server;
+};
+}  // namespace
+
+TEST_F(Transfer, ErfolgUndFehlschlaege) {
+  const QByteArray gz = Satz("01.03.2024", {1, 2, 3, 4, 5}) + Satz("08.03.2024", {6, 7, 8, 9, 10});
+  server.Setzen("/downloads/GZ.535", gz);
+  server.Setzen("/downloads/drei", "abc");
+  server.Setzen("/downloads/fehlerseite", "<html>Wartung</html>", 503);
+  server.Setzen("/downloads/kaputt", gz + Satz("09.03.2024", {1, 1, 2, 3, 4}));
+  Vorher("alt");
+
+  EXPECT_TRUE(UrlDownload(server.Adresse() + "GZ.535", Pfad("ziel"), &ZiehungsdateiPruefen).ok);
+  EXPECT_EQ(DateiInhalt("ziel"), gz);
+  EXPECT_EQ(DateiInhalt("tmp.tmp"), gz);        // the test file stays behind
+  EXPECT_EQ(server.Anfragen("/downloads/GZ.535"), 1);  // asked once
+
+  Vorher("alt");
+  const std::pair<const char*, QString> fehler[] = {{"drei", "alt"}, {"fehlt", "alt"}, {"fehlerseite", "alt"}, {"kaputt", "alt"}};
+  for (const auto& [datei, rest] : fehler) {
+    const Uebertragung u = UrlDownload(server.Adresse() + datei, Pfad("ziel"), &ZiehungsdateiPruefen);
+    EXPECT_FALSE(u.ok) << datei;
+    EXPECT_FALSE(u.grund.isEmpty()) << datei;
+    EXPECT_EQ(DateiInhalt("ziel"), rest.toLatin1()) << datei;
+  }
+  EXPECT_FALSE(UrlDownload(TestServer::FreieAdresse() + "GZ.535", Pfad("ziel")).ok);  // refused
+  UebertragungsStand stand;
+  stand.abbrechen = true;
+  EXPECT_FALSE(UrlDownload(server.Adresse() + "GZ.535", Pfad("ziel"), {}, &stand).ok);
+  EXPECT_EQ(DateiInhalt("ziel"), QByteArray("alt"));
+}
+
+TEST(Ziehungsdatei, Pruefung) {
+  const QByteArray a = Satz("01.03.2024", {1, 2, 3, 4, 5}), b = Satz("08.03.2024", {35, 7, 8, 9, 10});
+  EXPECT_FALSE(ZiehungsdateiPruefen(a + b));
+  EXPECT_FALSE(ZiehungsdateiPruefen(a + a));  // equal dates are not decreasing
+  const QByteArray faelle[] = {QByteArray(), a + b.left(8), b + a, Satz("01.03.2024", {1, 2, 3, 4, 36}),
+                               Satz("01.03.2024", {0, 2, 3, 4, 5}), Satz("01.03.2024", {1, 2, 3, 4, 4})};
+  for (const auto& f : faelle) EXPECT_TRUE(ZiehungsdateiPruefen(f)) << f.size();
+}
+
+TEST(Versionsdatei, LetzterGanzerSatz) {
+  const QByteArray eins = VersionsSatz("1.2.3.0", 46000), zwei = VersionsSatz("1.2.3.1", 46001);
+  EXPECT_EQ(eins.size(), 24);
+  EXPECT_EQ(VerfuegbareVersion(eins), QStringLiteral("1.2.3.0"));
+  EXPECT_EQ(VerfuegbareVersion(eins + zwei), QStringLiteral("1.2.3.1"));           // 48 bytes
+  EXPECT_EQ(VerfuegbareVersion(eins + zwei.left(6)), QStringLiteral("1.2.3.0"));   // 30 bytes
+  EXPECT_FALSE(VerfuegbareVersion(eins.left(23)));
+  QByteArray lang = VersionsSatz("123456789012345", 0);
+  lang[8] = static_cast<char>(200);  // a length byte above 15 reads as 15
+  EXPECT_EQ(VerfuegbareVersion(lang), QStringLiteral("123456789012345"));
+}
+
+TEST_F(Transfer, WerkzeugFuerDieServerdateien) {
+  QFile liste(Pfad("ziehungen.txt"));
+  ASSERT_TRUE(liste.open(QIODevice::WriteOnly));
+  liste.write("# Vandora\n01.03.2024 1 2 3 4 5\n\n08.03.2024, 35, 7, 8, 9, 10\n");
+  liste.close();
+  EXPECT_EQ(QProcess::execute(SERVERDATEIEN, {"ziehungen", Pfad("ziehungen.txt"), Pfad("GZ.535")}), 0);
+  EXPECT_EQ(DateiInhalt("GZ.535"), Satz("01.03.2024", {1, 2, 3, 4, 5}) + Satz("08.03.2024", {35, 7, 8, 9, 10}));
+  EXPECT_EQ(QProcess::execute(SERVERDATEIEN, {"version", "1.2.3.0", Pfad("verinfos.vdx")}), 0);
+  EXPECT_EQ(VerfuegbareVersion(DateiInhalt("verinfos.vdx")), QStringLiteral("1.2.3.0"));
+
+  // A checked list: a repeated number and a date going back are refused, nothing is written.
+  ASSERT_TRUE(liste.open(QIODevice::WriteOnly));
+  liste.write("08.03.2024 1 2 3 4 5\n01.03.2024 6 7 8 9 10\n");
+  liste.close();
+  EXPECT_EQ(QProcess::execute(SERVERDATEIEN, {"ziehungen", Pfad("ziehungen.txt"), Pfad("neu.535")}), 1);
+  EXPECT_FALSE(QFile::exists(Pfad("neu.535")));
+}
+
+TEST_F(Transfer, SelbstentfernungsSkript) {
+  QDir().mkpath(Pfad("programm"));
+  const QString datei = Pfad("programm/kelvaro");
+  QFile f(datei);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  const QString skript = SelbstentfernungSchreiben(datei, Pfad("programm/"));
+  ASSERT_FALSE(skript.isEmpty());
+  EXPECT_TRUE(QFileInfo(skript).fileName().startsWith(QStringLiteral("uis")));
+  QFile s(skript);
+  ASSERT_TRUE(s.open(QIODevice::ReadOnly));
+  const QStringList zeilen = QString::fromUtf8(s.readAll()).split(QLatin1Char('\n'));
+  s.close();
+  EXPECT_TRUE(zeilen.contains(QStringLiteral("  rm -f '%1'").arg(datei)));
+  EXPECT_TRUE(zeilen.contains(QStringLiteral("while [ -e '%1' ] && [ $n -lt 60 ]; do").arg(datei)));  // bounded
+  EXPECT_TRUE(zeilen.contains(QStringLiteral("rmdir '%1' 2>/dev/null").arg(Pfad("programm/"))));
+  EXPECT_TRUE(zeilen.contains(QStringLiteral("rm -f '%1'").arg(skript)));
+
+  // Run as the program would leave it behind: the file, the empty folder and the script go.
+  EXPECT_EQ(QProcess::execute("/bin/sh", {skript}), 0);
+  EXPECT_FALSE(QFile::exists(datei));
+  EXPECT_FALSE(QFileInfo::exists(Pfad("programm")));
+  EXPECT_FALSE(QFile::exists(skript));
+}

@@ -1,0 +1,213 @@
+// The update window against a real HTTP server on 127.0.0.1: the first start without draws, the
+// failures that keep the player's file, the version check, the installer download and start.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/navigation.h"
+#include "core/datum.h"
+#include "core/programmwerte.h"
+#include "core/ziehungen.h"
+#include "evaluation/auswertung.h"
+#include "statistics/frStatistik.h"
+#include "statistics/statistik.h"
+#include "testserver.h"
+#include "testumgebung.h"
+#include "update/transfer.h"
+#include "update/update.h"
+
+namespace {
+QByteArray Satz(const char* datum, std::array<int, 5> z) {
+  TGewZahlen g;
+  g.datum = *TextAlsDatum(QString::fromLatin1(datum));
+  for (int i = 0; i < 5; ++i) g.GZ[i] = static_cast<std::uint8_t>(z[static_cast<std::size_t>(i)]);
+  return QByteArray(reinterpret_cast<const char*>(&g), sizeof g);
+}
+
+class Updatefenster : public DatenOrdnerTest {
+ protected:
+  void SetUp() override {
+    DatenOrdnerTest::SetUp();
+    UpdateServerSetzen(server.Adresse());
+    gz = Satz("01.03.2024", {1, 2, 3, 4, 5}) + Satz("08.03.2024", {6, 7, 8, 9, 10});
+    server.Setzen("/downloads/GZ.535", gz);
+  }
+  void TearDown() override {
+    for (const char* name : {"FUpdate", "FStatistik"}) delete FensterFinden(name);
+    haupt.reset();
+    DatenOrdnerTest::TearDown();
+  }
+  void Starten() {
+    haupt = std::make_unique<TFAuswertung>();
+    haupt->Erzeugen();
+  }
+  TFUpdate* Update() { return qobject_cast<TFUpdate*>(FensterFinden("FUpdate")); }
+  // Lets the window's show-time check and its transfers run.
+  void Warten() {
+    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }, 10000));
+  }
+  void Datei(const QByteArray& inhalt) {
+    QFile f(Pfad("GZ.535"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+  }
+
+  TestServer server;
+  QByteArray gz;
+  std::unique_ptr<TFAuswertung> haupt;
+};
+}  // namespace
+
+TEST_F(Updatefenster, ErsterStartOhneGewinnzahlenLaedtSieNachJa) {
+  Starten();
+  meldungen.antworten = {Antwort::Ja};
+  haupt->Anzeigen();
+  ASSERT_TRUE(Update());
+  EXPECT_TRUE(QTest::qWaitFor([] { return Ziehungen().Anzahl() == 2; }, 10000));
+  EXPECT_EQ(meldungen.Texte(), QStringList{"Es fehlen jegliche Gewinnreihen.\r\rSoll ich deren Download gleich starten?"});  // asked once
+  EXPECT_FALSE(DownloadFragen);
+  EXPECT_EQ(DateiInhalt("GZ.535"), gz);
+  EXPECT_EQ(haupt->Combo1()->count(), 2);
+  EXPECT_EQ(haupt->Combo1()->currentText(), QStringLiteral("08.03.2024"));
+  EXPECT_EQ(haupt->DatumsZeile(), QStringLiteral("Gewinnzahlen vom 08.03.2024"));
+  // Shown again with draws: no question, no transfer.
+  Update()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  haupt->BUpdateClick();
+  Warten();
+  EXPECT_EQ(server.Anfragen("/downloads/GZ.535"), 1);
+  EXPECT_EQ(meldungen.meldungen.size(), 1u);
+}
+
+TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
+  const QString gescheitert = DownloadGescheitert();
+  struct Fall {
+    const char* name;
+    std::function<void()> vorbereiten;
+  };
+  const Fall faelle[] = {
+      {"3 Bytes", [&] { server.Setzen("/downloads/GZ.535", "abc"); }},
+      {"404", [&] { server.Setzen("/downloads/GZ.535", "weg", 404); }},
+      {"kaputter Satz", [&] { server.Setzen("/downloads/GZ.535", gz + Satz("09.03.2024", {1, 2, 3, 4, 99})); }},
+      {"abgewiesen", [&] { UpdateServerSetzen(TestServer::FreieAdresse()); }},
+  };
+  Datei("part");  // a history file without a whole record: no draws
+  Starten();
+  for (const auto& f : faelle) {
+    f.vorbereiten();
+    meldungen.meldungen.clear();
+    DownloadFragen = false;
+    haupt->BUpdateClick();
+    Warten();
+    EXPECT_EQ(meldungen.Texte(), (QStringList{gescheitert, gescheitert})) << f.name;
+    EXPECT_EQ(DateiInhalt("GZ.535"), QByteArray("part")) << f.name;
+    EXPECT_EQ(Ziehungen().Anzahl(), 0) << f.name;
+    delete Update();
+  }
+  EXPECT_EQ(DateiInhalt("GZ.bak"), QByteArray("part"));
+
+  // Offline: the connection message, then the failure.
+  plattform.online = false;
+  meldungen.meldungen.clear();
+  haupt->BUpdateClick();
+  Warten();
+  EXPECT_EQ(meldungen.Texte(), (QStringList{"Für die Aktualisierung muss eine Verbindung zum Internet bestehen.\r\rIch breche ab.", gescheitert}));
+}
+
+TEST_F(Updatefenster, FrageUndAbbruchOhneDownload) {
+  Starten();
+  meldungen.antworten = {Antwort::Abbrechen};
+  haupt->BUpdateClick();
+  Warten();
+  EXPECT_EQ(meldungen.meldungen.size(), 1u);
+  EXPECT_EQ(server.Anfragen("/downloads/GZ.535"), 0);
+  EXPECT_TRUE(DownloadFragen);
+  // "Ziehung hinzufügen" with no draws asks the same question; Yes downloads.
+  delete Update();
+  meldungen.antworten = {Antwort::Ja};
+  QTest::mouseClick(haupt->findChild<QAbstractButton*>("BHinzu"), Qt::LeftButton);
+  EXPECT_TRUE(QTest::qWaitFor([] { return Ziehungen().Anzahl() == 2; }, 10000));
+}
+
+TEST_F(Updatefenster, StatistikFragtUndSchliesstSich) {
+  Starten();
+  haupt->BStatistikClick();
+  QPointer<QWidget> statistik = FensterFinden("FStatistik");
+  ASSERT_TRUE(statistik);
+  meldungen.antworten = {Antwort::Ja};
+  QTest::mouseClick(statistik->findChild<QAbstractButton*>("BStart"), Qt::LeftButton);
+  EXPECT_TRUE(QTest::qWaitFor([] { return Ziehungen().Anzahl() == 2; }, 10000));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(statistik.isNull());
+  EXPECT_EQ(meldungen.meldungen.size(), 1u);  // no second question in the update window
+}
+
+TEST_F(Updatefenster, VersionspruefungUndInstallation) {
+  Datei(gz);
+  Starten();
+  haupt->BUpdateClick();
+  TFUpdate* u = Update();
+  ASSERT_TRUE(u);
+  Warten();
+  EXPECT_TRUE(meldungen.meldungen.empty());
+  auto pruefen = [&](const QByteArray& datei) {
+    server.Setzen("/downloads/verinfos.vdx", datei);
+    QTest::mouseClick(u->findChild<QPushButton*>("BPruefen"), Qt::LeftButton);
+  };
+  pruefen(VersionsSatz("1.2.2.1", 0));
+  EXPECT_EQ(u->Verfuegbar()->text(), QStringLiteral("1.2.2.1"));
+  EXPECT_FALSE(u->Download()->isEnabled());
+  pruefen(VersionsSatz("1.2.2.0", 0));
+  EXPECT_TRUE(u->Download()->isEnabled());  // any difference, also a lower version
+  pruefen(VersionsSatz("1.2.3.0", 0) + VersionsSatz("1.2.3.1", 0));
+  EXPECT_EQ(u->Verfuegbar()->text(), QStringLiteral("1.2.3.1"));
+  pruefen(VersionsSatz("1.2.3.0", 0) + VersionsSatz("1.2.3.1", 0).left(6));
+  EXPECT_EQ(u->Verfuegbar()->text(), QStringLiteral("1.2.3.0"));
+  pruefen(VersionsSatz("1.2.2.1", 0));
+  EXPECT_FALSE(u->Download()->isEnabled());
+  EXPECT_EQ(server.Anfragen("/downloads/verinfos.vdx"), 5);  // asked afresh every time
+  server.Setzen("/downloads/verinfos.vdx", "x", 404);
+  QTest::mouseClick(u->findChild<QPushButton*>("BPruefen"), Qt::LeftButton);
+  EXPECT_EQ(meldungen.Texte(), QStringList{"Die Prüfung hat leider nicht geklappt.\r"});
+
+  // The installer: downloaded to "Update.exe", then started; the program removes itself.
+  pruefen(VersionsSatz("1.3.0.0", 0));
+  server.Setzen("/downloads/vandoupdate.exe", "#!/bin/sh\nexit 0\n");
+  QTest::mouseClick(u->Download(), Qt::LeftButton);
+  EXPECT_EQ(DateiInhalt("Update.exe"), QByteArray("#!/bin/sh\nexit 0\n"));
+  ASSERT_TRUE(u->Installation()->isEnabled());
+  meldungen.meldungen.clear();
+  meldungen.antworten = {Antwort::Nein};
+  QTest::mouseClick(u->Installation(), Qt::LeftButton);
+  const QString ordner = tmp.path() + "/";
+  ASSERT_EQ(meldungen.meldungen.size(), 2u);
+  EXPECT_EQ(meldungen.meldungen[0].second,
+            "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die Programm-Datei wird "
+            "gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick auf die Datei "
+            "\"Update.exe\" im Verzeichnis " + ordner + " starten.\r\rSoll fortgefahren werden?");
+  EXPECT_EQ(meldungen.meldungen[1].second,
+            "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell durch Doppelklick auf die Datei "
+            "\"Update.exe\" im Verzeichnis " + ordner + " starten.\r\rZuvor muss das Programm geschlossen und die Datei \"" +
+                QFileInfo(QCoreApplication::applicationFilePath()).fileName() + "\" im Verzeichnis " +
+                QDir::toNativeSeparators(Werte().programmOrdner) + " gelöscht werden.");
+  EXPECT_TRUE(plattform.installer.isEmpty());
+  meldungen.antworten = {Antwort::Ja};
+  QTest::mouseClick(u->Installation(), Qt::LeftButton);
+  EXPECT_EQ(plattform.installer, QStringList{Pfad("Update.exe")});
+  ASSERT_EQ(plattform.skripte.size(), 1);
+  EXPECT_TRUE(plattform.beendet);
+  QFile::remove(plattform.skripte.front());
+  // The installer fails to start: the program goes on.
+  plattform.installerStartet = false;
+  plattform.beendet = false;
+  meldungen.antworten = {Antwort::Ja};
+  QTest::mouseClick(u->Installation(), Qt::LeftButton);
+  EXPECT_TRUE(meldungen.Texte().last().startsWith("Update konnte nicht gestartet werden."));
+  EXPECT_FALSE(plattform.beendet);
+}
