@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "core/programmwerte.h"
+#include "tools/hilfe.h"
 #include "ui/skin.h"
 
 TFStart::TFStart(QWidget* hauptfenster) : QWidget(nullptr), hauptfenster_(hauptfenster) {
@@ -15,6 +16,7 @@ TFStart::TFStart(QWidget* hauptfenster) : QWidget(nullptr), hauptfenster_(hauptf
   setWindowTitle(Werte().FensterTitel());
   setFixedSize(400, 300);
   setAttribute(Qt::WA_DeleteOnClose);
+  HilfeThemaSetzen(this, Thema::Start);
   weiter_ = new QPushButton(QStringLiteral("Weiter"), this);
   weiter_->setObjectName(QStringLiteral("BWeiter"));
   weiter_->setGeometry(400 - 100 - 12, 300 - 32 - 12, 100, 32);

@@ -11,6 +11,8 @@
 #include "Start.h"
 #include "entry/eingabe.h"
 #include "evaluation/auswertung.h"
+#include "tools/abbild.h"
+#include "tools/hilfe.h"
 #include "ui/meldungen.h"
 #include "navigation.h"
 #include "core/programmwerte.h"
@@ -60,6 +62,7 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
   if (ordner.neuAngelegt) DemoScheinSchreiben(Werte().DatenDatei(QStringLiteral("Demo-Tippschein.vnds")));
   // 3. The application's title.
   QCoreApplication::setApplicationName(Werte().titel);
+  F1Einrichten();
   // 4. The windows that live for the whole run.
   Geschuetzt([&] {
     p.haupt = new TFAuswertung;
@@ -68,6 +71,7 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
     p.start->SetzeHauptfenster(p.haupt);
     p.haupt->Erzeugen();
   });
+  Geschuetzt([&] { FensterRegistrieren(new TFAbbild, QStringLiteral("FAbbild")); });
   Geschuetzt([&] {
     if (p.haupt) FensterRegistrieren(new TFEingabe(p.haupt), QStringLiteral("FEingabe"));
   });

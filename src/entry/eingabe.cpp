@@ -26,6 +26,7 @@
 #include "entry/tabellenkalkulation.h"
 #include "entry/textimport.h"
 #include "evaluation/auswertung.h"
+#include "tools/hilfe.h"
 #include "ui/dateidialoge.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
@@ -84,6 +85,8 @@ TFEingabe::TFEingabe(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) 
   connect(WerkzeugKnopf(oben, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Fenster schließen")),
           &QAction::triggered, this, &QWidget::close);
   if (haupt_) haupt_->NaviKnoepfe(oben, {Navi::Statistik, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
+  HilfeKnopf(oben, Thema::Eingabe);
+  HilfeThemaSetzen(this, Thema::Eingabe);
 
   auto* unten = new QToolBar(this);
   unten->setObjectName(QStringLiteral("Fussleiste"));

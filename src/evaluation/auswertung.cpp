@@ -34,6 +34,9 @@
 #include "statistics/statistik.h"
 #include "tips/zufall.h"
 #include "tools/Nueberk.h"
+#include "tools/hilfe.h"
+#include "tools/info.h"
+#include "tools/kal.h"
 #include "update/transfer.h"
 #include "update/update.h"
 #include "statistics/zahlenstatistik.h"
@@ -104,15 +107,32 @@ void TFAuswertung::Aufbauen() {
   QAction* nueberk = extras->addAction(Symbol(QStringLiteral("nueberk")), QStringLiteral("&n über k berechnen"));
   nueberk->setObjectName(QStringLiteral("nberkberechnen1"));
   connect(nueberk, &QAction::triggered, this, &TFAuswertung::BNoverKClick);
+  QAction* kalender = extras->addAction(Symbol(QStringLiteral("kalender")), QStringLiteral("&Kalender"));
+  kalender->setObjectName(QStringLiteral("Kalender1"));
+  connect(kalender, &QAction::triggered, this, &TFAuswertung::BKalClick);
+  QAction* rechner = extras->addAction(Symbol(QStringLiteral("rechner")), QStringLiteral("Taschen&rechner"));
+  rechner->setObjectName(QStringLiteral("Taschenrechner1"));
+  connect(rechner, &QAction::triggered, this, &TFAuswertung::BCalcClick);
   extras->addSeparator();
   QAction* update = extras->addAction(Symbol(QStringLiteral("update")), QStringLiteral("&Update-Prüfung"));
   update->setObjectName(QStringLiteral("UpdatePruefung1"));
   connect(update, &QAction::triggered, this, &TFAuswertung::BUpdateClick);
   QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
   hilfe->setObjectName(QStringLiteral("Hilfe1"));
+  QAction* inhalt = hilfe->addAction(Symbol(QStringLiteral("hilfe")), QStringLiteral("&Inhalt"));
+  inhalt->setObjectName(QStringLiteral("Inhalt1"));
+  connect(inhalt, &QAction::triggered, this, [] { Hilfe().InhaltZeigen(); });
+  QAction* suchen = hilfe->addAction(Symbol(QStringLiteral("suchen")), QStringLiteral("In Hilfe &suchen..."));
+  suchen->setObjectName(QStringLiteral("InHilfesuchen1"));
+  connect(suchen, &QAction::triggered, this, [] { Hilfe().SucheZeigen(); });
+  hilfe->addSeparator();
   QAction* update2 = hilfe->addAction(Symbol(QStringLiteral("update")), QStringLiteral("&Update-Prüfung"));
   update2->setObjectName(QStringLiteral("UpdatePruefung2"));
   connect(update2, &QAction::triggered, this, &TFAuswertung::BUpdateClick);
+  hilfe->addSeparator();
+  QAction* info = hilfe->addAction(Symbol(QStringLiteral("info")), QStringLiteral("Programm-&Info"));
+  info->setObjectName(QStringLiteral("ProgrammInfo1"));
+  connect(info, &QAction::triggered, this, &TFAuswertung::ProgrammInfo1Click);
 
   // Tool bar.
   QToolBar* leiste = NeueWerkzeugleiste(this);
@@ -120,6 +140,8 @@ void TFAuswertung::Aufbauen() {
   connect(WerkzeugKnopf(leiste, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Programm beenden")),
           &QAction::triggered, this, &TFAuswertung::BCloseClick);
   NaviKnoepfe(leiste, {Navi::Eingabe, Navi::Zufall, Navi::Statistik, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
+  HilfeKnopf(leiste, Thema::Haupt);
+  HilfeThemaSetzen(this, Thema::Haupt);
 
   auto* mitte = new QWidget(this);
   auto* spalten = new QHBoxLayout;
@@ -203,7 +225,14 @@ QWidget* TFAuswertung::LinkeSpalte() {
   bHinzu_->setObjectName(QStringLiteral("BHinzu"));
   bHinzu_->setIcon(Symbol(QStringLiteral("hinzu")));
   connect(bHinzu_, &QPushButton::clicked, this, &TFAuswertung::BHinzuClick);
-  kopf->addWidget(bHinzu_, 1, 1, 1, 2);
+  kopf->addWidget(bHinzu_, 1, 1);
+  auto* hinzuInfo = new QToolButton(box);
+  hinzuInfo->setObjectName(QStringLiteral("BInfo"));
+  hinzuInfo->setIcon(Symbol(QStringLiteral("info")));
+  hinzuInfo->setToolTip(QStringLiteral("Hilfe zum Eintragen der Gewinnzahlen"));
+  hinzuInfo->setAutoRaise(true);
+  connect(hinzuInfo, &QToolButton::clicked, this, [] { Hilfe().ThemaZeigen(Thema::Haupt); });
+  kopf->addWidget(hinzuInfo, 1, 2);
 
   bSave_ = new QPushButton(QStringLiteral("S&peichern"), box);
   bSave_->setObjectName(QStringLiteral("BSave"));
@@ -622,8 +651,13 @@ void TFAuswertung::NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> zie
                 &QAction::triggered, this, &TFAuswertung::BUpdateClick);
         break;
       case Navi::Kalender:
+        connect(WerkzeugKnopf(leiste, QStringLiteral("BKal"), QStringLiteral("kalender"), QStringLiteral("Kalender")),
+                &QAction::triggered, this, &TFAuswertung::BKalClick);
+        break;
       case Navi::Rechner:
-        break;  // their windows come with later parts of the program
+        connect(WerkzeugKnopf(leiste, QStringLiteral("BCalc"), QStringLiteral("rechner"), QStringLiteral("Taschenrechner")),
+                &QAction::triggered, this, &TFAuswertung::BCalcClick);
+        break;
     }
   }
 }
@@ -648,6 +682,16 @@ void TFAuswertung::BNoverKClick() {
 
 void TFAuswertung::BUpdateClick() {
   NachNameOeffnen(QStringLiteral("FUpdate"), [this] { return new TFUpdate(this); });
+}
+
+void TFAuswertung::BKalClick() {
+  NachNameOeffnen(QStringLiteral("FKal"), [this] { return new TFKal(this); });
+}
+
+void TFAuswertung::BCalcClick() { System().RechnerStarten(); }  // nothing is shown when there is none
+
+void TFAuswertung::ProgrammInfo1Click() {
+  NachNameOeffnen(QStringLiteral("FInfo"), [this] { return new TFInfo(this); });
 }
 
 void TFAuswertung::BStatistikClick() {

@@ -70,6 +70,9 @@ class TFAuswertung : public QMainWindow {
   void BStatistikClick();
   void BNoverKClick();
   void BUpdateClick();
+  void BKalClick();
+  void BCalcClick();
+  void ProgrammInfo1Click();
   // Adds the buttons of these targets to another window's tool bar, in this order.
   void NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> ziele);
   void BCloseClick();

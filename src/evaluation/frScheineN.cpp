@@ -14,6 +14,7 @@
 
 #include "core/schein.h"
 #include "core/ziehungen.h"
+#include "tools/abbild.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -176,6 +177,13 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
 
   auto* fuss = new QHBoxLayout;
   fuss->setSpacing(6);
+  auto* foto = new QToolButton(rechts_);
+  foto->setObjectName(QStringLiteral("BFoto"));
+  foto->setIcon(Symbol(QStringLiteral("foto")));
+  foto->setIconSize(QSize(24, 24));
+  foto->setToolTip(QStringLiteral("Abbild der Auswertung"));
+  connect(foto, &QToolButton::clicked, this, &TFFrScheineN::BFotoClick);
+  fuss->addWidget(foto);
   fuss->addWidget(Beschriftung(QStringLiteral("Gesamt-\nÜbersicht:"), rechts_));
   g5_ = new TabellenAnsicht(rechts_);
   g5_->setObjectName(QStringLiteral("G5"));
@@ -283,6 +291,13 @@ void TFFrScheineN::BStartClick() {
   lHGew_->setText(ergebnis_.HoechstText());
   lHGewWann_->setText(ergebnis_.hoechstDatum);
   hoechstZeile_ = ergebnis_.hoechstZeile;
+}
+
+void TFFrScheineN::BFotoClick() {
+  // The caption is the file name without its extension ".vnds".
+  QString titel = lDatei_->text();
+  titel.chop(5);
+  PanelAbbild(rechts_, titel, 0);
 }
 
 void TFFrScheineN::BZeigClick() {

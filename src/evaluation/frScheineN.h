@@ -29,6 +29,7 @@ class TFFrScheineN : public QWidget {
 
   void BStartClick();
   void BZeigClick();
+  void BFotoClick();
 
   QString Pfad() const { return pfad_; }
   int HoechstZeile() const { return hoechstZeile_; }

@@ -64,6 +64,17 @@ class Desktop : public Plattform {
 
   void SofortBeenden() override { std::_Exit(0); }
 
+  bool RechnerStarten() override {
+#ifdef Q_OS_WIN
+    return QProcess::startDetached(QStringLiteral("calc.exe"), {});
+#else
+    for (const char* p : {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "xcalc"})
+      if (const QString pfad = QStandardPaths::findExecutable(QString::fromLatin1(p)); !pfad.isEmpty())
+        return QProcess::startDetached(pfad, {});
+    return false;
+#endif
+  }
+
  private:
   static constexpr const char* XlsxTyp = "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
   static QString BekanntesProgramm() {

@@ -22,6 +22,8 @@ class Plattform {
   virtual bool SkriptStarten(const QString& skript, const QString& ordner) = 0;
   // Ends the program at once, without any window's close handling.
   virtual void SofortBeenden() = 0;
+  // Starts the desktop's calculator; false when there is none.
+  virtual bool RechnerStarten() = 0;
 };
 
 Plattform& System();

@@ -7,6 +7,7 @@
 #include "evaluation/auswertung.h"
 #include "statistics/frStatistik.h"
 #include "statistics/kombinationen.h"
+#include "tools/hilfe.h"
 #include "ui/skin.h"
 #include "update/transfer.h"
 
@@ -25,6 +26,8 @@ TFStatistik::TFStatistik(TFAuswertung* haupt) : QMainWindow(nullptr) {
   connect(WerkzeugKnopf(leiste, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Fenster schließen")),
           &QAction::triggered, this, &QWidget::close);
   if (haupt) haupt->NaviKnoepfe(leiste, {Navi::Eingabe, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
+  HilfeKnopf(leiste, Thema::Statistik);
+  HilfeThemaSetzen(this, Thema::Statistik);
 
   frame_ = new TFfrStatistik(this);
   setCentralWidget(frame_);

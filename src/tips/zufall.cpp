@@ -25,6 +25,7 @@
 #include "entry/tabellenexport.h"
 #include "evaluation/auswertung.h"
 #include "platform/plattform.h"
+#include "tools/hilfe.h"
 #include "ui/dateidialoge.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
@@ -87,6 +88,8 @@ TFZufall::TFZufall(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) {
   connect(WerkzeugKnopf(oben, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Fenster schließen")),
           &QAction::triggered, this, &QWidget::close);
   if (haupt_) haupt_->NaviKnoepfe(oben, {Navi::Eingabe, Navi::Statistik, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
+  HilfeKnopf(oben, Thema::Zufall);
+  HilfeThemaSetzen(this, Thema::Zufall);
 
   QToolBar* unten = new QToolBar(this);
   unten->setObjectName(QStringLiteral("Fussleiste"));

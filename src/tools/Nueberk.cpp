@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/meldung.h"
 #include "core/programmwerte.h"
 #include "tools/binomial.h"
+#include "tools/hilfe.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 
@@ -33,6 +35,7 @@ TFNueberK::TFNueberK(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("FNueberK"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Werte().FensterTitel());
+  HilfeThemaSetzen(this, Thema::NueberK);
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(10, 10, 10, 0);
   auto* erklaerung = new QLabel(QStringLiteral("Der sogenannte Binomialkoeffizient n über k beschreibt, wie viele Möglichkeiten es "
@@ -48,6 +51,7 @@ TFNueberK::TFNueberK(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
 
   auto* eingabe = new QWidget(this);
   eingabe->setObjectName(QStringLiteral("PEingabe"));
+  HilfeThemaSetzen(eingabe, Thema::NueberKFeld);
   auto* g = new QGridLayout(eingabe);
   g->setContentsMargins(0, 6, 0, 6);
   g->addWidget(new QLabel(QStringLiteral("n"), eingabe), 0, 0, Qt::AlignCenter);
@@ -70,6 +74,13 @@ TFNueberK::TFNueberK(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
   ergebnis_->setFont(f);
   g->addWidget(ergebnis_, 1, 3);
   g->setColumnStretch(3, 1);
+  auto* hilfe = new QToolButton(this);
+  hilfe->setObjectName(QStringLiteral("BHelp"));
+  hilfe->setIcon(Symbol(QStringLiteral("hilfe")));
+  hilfe->setToolTip(QStringLiteral("Hilfe"));
+  hilfe->setAutoRaise(true);
+  connect(hilfe, &QToolButton::clicked, this, [] { Hilfe().ThemaZeigen(Thema::NueberK); });
+  g->addWidget(hilfe, 1, 4);
   v->addWidget(eingabe);
   v->addStretch(1);
   // Enter in a field computes, but only while both fields hold text.

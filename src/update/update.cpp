@@ -18,6 +18,7 @@
 #include "core/ziehungen.h"
 #include "evaluation/auswertung.h"
 #include "platform/plattform.h"
+#include "tools/hilfe.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "update/herunterladen.h"
@@ -39,6 +40,7 @@ TFUpdate::TFUpdate(TFAuswertung* haupt) : QWidget(nullptr, Qt::Window), haupt_(h
   setObjectName(QStringLiteral("FUpdate"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Werte().FensterTitel());
+  HilfeThemaSetzen(this, Thema::Update);
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(8, 8, 8, 0);
 

@@ -60,6 +60,11 @@ class FakePlattform : public Plattform {
     return true;
   }
   void SofortBeenden() override { beendet = true; }
+  bool RechnerStarten() override {
+    ++rechner;
+    return true;
+  }
+  int rechner = 0;
   bool online = true;
   bool tabellenProgramm = true;
   bool installerStartet = true;

@@ -1,0 +1,55 @@
+#include "kal.h"
+
+#include <QCalendarWidget>
+#include <QTextCharFormat>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/datum.h"
+#include "core/programmwerte.h"
+#include "tools/hilfe.h"
+#include "ui/skin.h"
+
+TFKal::TFKal(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
+  setObjectName(QStringLiteral("FKal"));
+  setWindowTitle(Werte().FensterTitel());
+  HilfeThemaSetzen(this, Thema::Kalender);
+  auto* v = new QVBoxLayout(this);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(0);
+  kalender_ = new QCalendarWidget(this);
+  kalender_->setObjectName(QStringLiteral("Kalender"));
+  kalender_->setFirstDayOfWeek(Qt::Sunday);
+  kalender_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  kalender_->setGridVisible(true);
+  const QDate heute = DatumAlsQDate(Heute());
+  QTextCharFormat fett;
+  fett.setFontWeight(QFont::Bold);
+  for (int tag = Qt::Monday; tag <= Qt::Sunday; ++tag) {
+    QTextCharFormat f = kalender_->weekdayTextFormat(static_cast<Qt::DayOfWeek>(tag));
+    f.setFontWeight(QFont::Bold);
+    kalender_->setWeekdayTextFormat(static_cast<Qt::DayOfWeek>(tag), f);
+  }
+  // Today is selected and marked.
+  QTextCharFormat markiert = kalender_->weekdayTextFormat(static_cast<Qt::DayOfWeek>(heute.dayOfWeek()));
+  markiert.setBackground(QColor(0xF4, 0xC5, 0x42));
+  kalender_->setDateTextFormat(heute, markiert);
+  kalender_->setSelectedDate(heute);
+  kalender_->setCurrentPage(heute.year(), heute.month());
+  v->addWidget(kalender_, 1);
+
+  auto* leiste = new QToolBar(this);
+  leiste->setObjectName(QStringLiteral("Fussleiste"));
+  leiste->setFixedHeight(40);
+  leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  auto* abstand = new QWidget(leiste);
+  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  leiste->addWidget(abstand);
+  QAction* schliessen = leiste->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Sch&ließen"));
+  schliessen->setObjectName(QStringLiteral("BSchliessen"));
+  connect(schliessen, &QAction::triggered, this, &QWidget::hide);
+  v->addWidget(leiste);
+
+  resize(368, 282);
+  if (haupt) move(haupt->geometry().center() - rect().center());
+}
