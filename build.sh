@@ -15,7 +15,7 @@ PAKETE=(
   libjpeg62-turbo-dev libcurl4-openssl-dev
   libsimpleini-dev libicu-dev
   libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev libfreexl-dev
-  libqt6sql6-sqlite
+  libqt6sql6-sqlite qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )

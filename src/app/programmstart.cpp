@@ -4,6 +4,8 @@
 #include <functional>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -90,6 +92,9 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
 
 int ProgrammAusfuehren(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Qt's own dialogs (file dialogs, context menus) in German, like the rest of the program.
+  QTranslator qtTexte;
+  if (qtTexte.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) app.installTranslator(&qtTexte);
   SkinAnwenden();
   Programm p = ProgrammVorbereiten(QCoreApplication::applicationDirPath());
   if (!p.haupt) return 1;
