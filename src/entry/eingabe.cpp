@@ -22,6 +22,7 @@
 #include "core/einstellungen.h"
 #include "core/programmwerte.h"
 #include "core/schein.h"
+#include "entry/reihenspeichern.h"
 #include "entry/tabellenexport.h"
 #include "entry/tabellenkalkulation.h"
 #include "entry/textimport.h"
@@ -88,17 +89,7 @@ TFEingabe::TFEingabe(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) 
   HilfeKnopf(oben, Thema::Eingabe);
   HilfeThemaSetzen(this, Thema::Eingabe);
 
-  auto* unten = new QToolBar(this);
-  unten->setObjectName(QStringLiteral("Fussleiste"));
-  unten->setMovable(false);
-  unten->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  auto* abstand = new QWidget(unten);
-  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-  unten->addWidget(abstand);
-  QAction* schliessen = unten->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Schließen"));
-  schliessen->setObjectName(QStringLiteral("BSchliessen"));
-  connect(schliessen, &QAction::triggered, this, &QWidget::close);
-  addToolBar(Qt::BottomToolBarArea, unten);
+  connect(Fussleiste(this, QStringLiteral("Schließen")), &QAction::triggered, this, &QWidget::close);
 
   auto* mitte = new QWidget(this);
   QFont klein = mitte->font();
@@ -117,7 +108,7 @@ TFEingabe::TFEingabe(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) 
   v->addLayout(h, 1);
   setCentralWidget(mitte);
 
-  resize(980, 473 + oben->sizeHint().height() + unten->sizeHint().height());
+  resize(980, 473 + oben->sizeHint().height() + 40);
   if (haupt_) move(haupt_->geometry().center() - rect().center());
 }
 
@@ -376,50 +367,20 @@ void TFEingabe::ReihenLoeschenClick() {
   g1_->Neu();
 }
 
-bool TFEingabe::TabelleLeer(const Tabelle& t, const QString& was) {
-  if (!t.Zelle(1, 1).isEmpty()) return false;
-  Fehler(QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu %1.").arg(was) + CRCR + QStringLiteral("Ich breche erst einmal ab."), this);
-  return true;
-}
-
 void TFEingabe::BSaveClick() {
-  if (TabelleLeer(g1Daten_, QStringLiteral("speichern"))) return;
-  DateiDialog d;
-  d.titel = QStringLiteral("Als Spielschein speichern...");
-  d.filter = QStringLiteral("Tippschein-Datei|*.vnds");
-  d.standardEndung = QStringLiteral("vnds");
-  d.startOrdner = Werte().datenOrdner;
-  const QString pfad = DateiDialoge().Speichern(d, this);
-  if (pfad.isEmpty()) return;
-  const int ges = eAntGes_->text().isEmpty() ? 1 : eAntGes_->text().toInt();
-  const int meine = eAntmeine_->text().isEmpty() ? 1 : eAntmeine_->text().toInt();
-  if (ges < meine) {
-    Fehler(QStringLiteral("Die Anzahl der gesamten Anteile darf nicht niedriger als die Ihrigen sein.") + CRCR +
-               QStringLiteral("Der Speichervorgang wird abgebrochen."),
-           this);
-    return;
-  }
-  if (ErgebnisMelden(ScheinSchreiben(g1Daten_, QString::number(ges), QString::number(meine), pfad), this))
-    lDatei_->setText(QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName());
+  if (TabelleLeer(g1Daten_, QStringLiteral("speichern"), this)) return;
+  const QString pfad = AlsTippscheinSpeichern(g1Daten_, QStringLiteral("Als Spielschein speichern..."), eAntGes_->text(),
+                                              eAntmeine_->text(), this);
+  if (!pfad.isEmpty()) lDatei_->setText(GespeichertIn(pfad));
 }
 
 void TFEingabe::BCsvSaveClick() {
-  if (TabelleLeer(g1Daten_, QStringLiteral("speichern"))) return;
-  DateiDialog d;
-  d.titel = QStringLiteral("Als CSV-Datei speichern...");
-  d.filter = QStringLiteral("CSV-Datei|*.csv");
-  d.standardEndung = QStringLiteral("csv");
-  d.startOrdner = Werte().datenOrdner;
-  const QString pfad = DateiDialoge().Speichern(d, this);
-  if (pfad.isEmpty()) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Ergebnis e = CsvSchreiben(g1Daten_, pfad);
-  QApplication::restoreOverrideCursor();
-  if (ErgebnisMelden(e, this)) lDatei_->setText(QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName());
+  if (TabelleLeer(g1Daten_, QStringLiteral("speichern"), this)) return;
+  if (const QString pfad = AlsCsvSpeichern(g1Daten_, this); !pfad.isEmpty()) lDatei_->setText(GespeichertIn(pfad));
 }
 
 void TFEingabe::BExcelExportClick() {
-  if (TabelleLeer(g1Daten_, QStringLiteral("exportieren"))) return;
+  if (TabelleLeer(g1Daten_, QStringLiteral("exportieren"), this)) return;
   ExcelExport(g1Daten_, QStringLiteral("Tippreihen"), 6, this);
 }
 
@@ -481,7 +442,7 @@ void TFEingabe::BExcelImportClick() {
 }
 
 void TFEingabe::InsTextfeldClick() {
-  if (TabelleLeer(g2Daten_, QStringLiteral("übertragen"))) return;
+  if (TabelleLeer(g2Daten_, QStringLiteral("übertragen"), this)) return;
   QStringList zeilen;
   for (int z = 1; z < g2Daten_.Zeilen(); ++z) {
     QStringList zellen;

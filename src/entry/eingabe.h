@@ -51,7 +51,6 @@ class TFEingabe : public QMainWindow {
   QWidget* RechterTeil();
   void ZeilenZaehlen();
   void DateiGelesen(const QString& pfad);
-  bool TabelleLeer(const Tabelle& t, const QString& was);
   void G2Zuruecksetzen();
 
   TFAuswertung* haupt_;

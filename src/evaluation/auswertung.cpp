@@ -46,14 +46,6 @@
 namespace {
 QString GZPfad() { return Werte().DatenDatei(QStringLiteral("GZ.535")); }
 
-QLabel* FetterText(const QString& text, QWidget* eltern) {
-  auto* l = new QLabel(text, eltern);
-  QFont f = l->font();
-  f.setBold(true);
-  l->setFont(f);
-  return l;
-}
-
 // A picture that acts as a link.
 QToolButton* Bildknopf(const QString& name, const QString& bild, QSize groesse, const QString& hinweis, QWidget* eltern) {
   auto* b = new QToolButton(eltern);
@@ -196,7 +188,7 @@ QWidget* TFAuswertung::LinkeSpalte() {
   kopf->setHorizontalSpacing(6);
   kopf->setVerticalSpacing(4);
   auto* titelZeile = new QHBoxLayout;
-  titelZeile->addWidget(FetterText(QStringLiteral("Ziehung"), box));
+  titelZeile->addWidget(FettesLabel(QStringLiteral("Ziehung"), box));
   const QString maklerHinweis = QStringLiteral("Aktuelle Zahlen und Quoten aufrufen");
   auto* makler = new QToolButton(box);
   makler->setObjectName(QStringLiteral("BMakler"));
@@ -298,7 +290,7 @@ QWidget* TFAuswertung::LinkeSpalte() {
   v->addWidget(box);
 
   // Draw count and draws grid.
-  lAnzahl_ = FetterText(QString(), spalte);
+  lAnzahl_ = FettesLabel(QString(), spalte);
   lAnzahl_->setObjectName(QStringLiteral("LAnzahl"));
   v->addWidget(lAnzahl_);
   g1_ = new TabellenAnsicht(spalte);
@@ -319,15 +311,15 @@ QWidget* TFAuswertung::RechterTeil() {
   auto* v = new QVBoxLayout(rechts);
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(5);
-  v->addWidget(FetterText(QStringLiteral("Tippauswertung"), rechts));
+  v->addWidget(FettesLabel(QStringLiteral("Tippauswertung"), rechts));
 
   auto* wahl = new QHBoxLayout;
-  wahl->addWidget(FetterText(QStringLiteral("Tippschein(e) wählen"), rechts));
+  wahl->addWidget(FettesLabel(QStringLiteral("Tippschein(e) wählen"), rechts));
   auto* oeffnen = new QPushButton(Symbol(QStringLiteral("oeffnen")), QStringLiteral("Öffnen..."), rechts);
   oeffnen->setObjectName(QStringLiteral("BOpen"));
   connect(oeffnen, &QPushButton::clicked, this, &TFAuswertung::BOpenClick);
   wahl->addWidget(oeffnen);
-  auto* mehrere = FetterText(QStringLiteral("Es können mehrere Scheine zusammen geöffnet werden"), rechts);
+  auto* mehrere = FettesLabel(QStringLiteral("Es können mehrere Scheine zusammen geöffnet werden"), rechts);
   mehrere->setWordWrap(true);
   wahl->addWidget(mehrere, 1);
   v->addLayout(wahl);
@@ -340,7 +332,7 @@ QWidget* TFAuswertung::RechterTeil() {
   hinweise->setContentsMargins(22, 0, 0, 0);
   hinweise->setSpacing(1);
   hinweise->addWidget(new QLabel(QStringLiteral("(Das Häkchen muss vor der Auswahl gesetzt werden.)"), rechts));
-  auto* achtung = FetterText(QStringLiteral("Achtung, alte Einträge werden überschrieben."), rechts);
+  auto* achtung = FettesLabel(QStringLiteral("Achtung, alte Einträge werden überschrieben."), rechts);
   achtung->setStyleSheet(QStringLiteral("color: #c62828;"));
   hinweise->addWidget(achtung);
   v->addLayout(hinweise);

@@ -22,6 +22,7 @@
 #include "core/programmwerte.h"
 #include "core/schein.h"
 #include "core/zahltext.h"
+#include "entry/reihenspeichern.h"
 #include "entry/tabellenexport.h"
 #include "evaluation/auswertung.h"
 #include "platform/plattform.h"
@@ -41,12 +42,6 @@ QFont Schrift(QFont f, int punkte, bool fett) {
   f.setPointSize(punkte);
   f.setBold(fett);
   return f;
-}
-
-QLabel* Fett(const QString& text, QWidget* eltern) {
-  auto* l = new QLabel(text, eltern);
-  l->setFont(Schrift(l->font(), l->font().pointSize(), true));
-  return l;
 }
 
 // Digits and backspace only.
@@ -91,17 +86,7 @@ TFZufall::TFZufall(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) {
   HilfeKnopf(oben, Thema::Zufall);
   HilfeThemaSetzen(this, Thema::Zufall);
 
-  QToolBar* unten = new QToolBar(this);
-  unten->setObjectName(QStringLiteral("Fussleiste"));
-  unten->setMovable(false);
-  unten->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  auto* abstand = new QWidget(unten);
-  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-  unten->addWidget(abstand);
-  QAction* schliessen = unten->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Sch&ließen"));
-  schliessen->setObjectName(QStringLiteral("BSchliessen"));
-  connect(schliessen, &QAction::triggered, this, &QWidget::close);
-  addToolBar(Qt::BottomToolBarArea, unten);
+  connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
 
   auto* mitte = new QWidget(this);
   mitte->setFont(Schrift(mitte->font(), 8, false));
@@ -121,7 +106,7 @@ TFZufall::TFZufall(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) {
   setCentralWidget(mitte);
 
   // Client area 486 high, 610 + distribution view + 10 wide.
-  resize(610 + 240 + 10, 486 + oben->sizeHint().height() + unten->sizeHint().height());
+  resize(610 + 240 + 10, 486 + oben->sizeHint().height() + 40);
   if (haupt_) move(haupt_->geometry().center() - rect().center());
 }
 
@@ -131,7 +116,7 @@ QWidget* TFZufall::AnzahlPanel() {
   auto* g = new QGroupBox(QStringLiteral("Tippreihenanzahl"));
   auto* v = new QVBoxLayout(g);
   v->setContentsMargins(5, 4, 5, 5);
-  auto* titel = Fett(QStringLiteral("Der manipulierbare Lottozahlen-Zufallsgenerator"), g);
+  auto* titel = FettesLabel(QStringLiteral("Der manipulierbare Lottozahlen-Zufallsgenerator"), g);
   titel->setWordWrap(true);
   v->addWidget(titel);
   auto* text = new QLabel(QStringLiteral("Geben Sie die gewünschte Anzahl Tippreihen ein, wählen Sie ggfs. Bankzahlen, "
@@ -165,7 +150,7 @@ QWidget* TFZufall::AuswahlPanel(Gruppe gruppe, const QString& titel) {
   v->setContentsMargins(4, 3, 4, 4);
   v->setSpacing(3);
   auto* kopf = new QHBoxLayout;
-  kopf->addWidget(Fett(titel, panel));
+  kopf->addWidget(FettesLabel(titel, panel));
   kopf->addStretch(1);
   auto* leeren = new QToolButton(panel);
   leeren->setObjectName(QStringLiteral("BLeeren%1").arg(gr));
@@ -209,7 +194,7 @@ QWidget* TFZufall::ErgebnisPanel() {
   lDatei_->setObjectName(QStringLiteral("LDatei"));
   lDatei_->setWordWrap(true);
   v->addWidget(lDatei_);
-  lReihen_ = Fett(QStringLiteral("Zufallsreihen"), panel);
+  lReihen_ = FettesLabel(QStringLiteral("Zufallsreihen"), panel);
   lReihen_->setObjectName(QStringLiteral("LReihen"));
   v->addWidget(lReihen_);
   raster_ = new TabellenAnsicht(panel);
@@ -284,7 +269,7 @@ QWidget* TFZufall::Verteilung() {
   auto* ansicht = new QFrame;
   ansicht->setObjectName(QStringLiteral("PVerteilung"));
   ansicht->setFrameShape(QFrame::StyledPanel);
-  auto* kopf = Fett(QStringLiteral("Verteilung der Tippzahlen"), ansicht);
+  auto* kopf = FettesLabel(QStringLiteral("Verteilung der Tippzahlen"), ansicht);
   kopf->move(5, 3);
   kopf->adjustSize();
   const int h = kopf->height();
@@ -439,57 +424,20 @@ void TFZufall::BSortClick() {
   }
 }
 
-bool TFZufall::TabelleLeer(const QString& was) {
-  if (!rasterDaten_.Zelle(1, 1).isEmpty()) return false;
-  Fehler(QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu %1.").arg(was) + CRCR + QStringLiteral("Ich breche erst einmal ab."), this);
-  return true;
-}
-
-void TFZufall::Gespeichert(const QString& pfad) {
-  lDatei_->setText(QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName());
-}
-
 void TFZufall::BSaveClick() {
-  if (TabelleLeer(QStringLiteral("speichern"))) return;
-  DateiDialog d;
-  d.titel = QStringLiteral("Als Tippschein speichern...");
-  d.filter = QStringLiteral("Tippschein-Datei|*.vnds");
-  d.standardEndung = QStringLiteral("vnds");
-  d.startOrdner = Werte().datenOrdner;
-  const QString pfad = DateiDialoge().Speichern(d, this);
-  if (pfad.isEmpty()) return;
-  // The share check comes after the file was chosen; an empty field counts as 1.
-  const int ges = eAntGes_->text().isEmpty() ? 1 : eAntGes_->text().toInt();
-  const int meine = eAntmeine_->text().isEmpty() ? 1 : eAntmeine_->text().toInt();
-  if (ges < meine) {
-    Fehler(QStringLiteral("Die Anzahl der gesamten Anteile darf nicht niedriger als die Ihrigen sein.") + CRCR +
-               QStringLiteral("Der Speichervorgang wird abgebrochen."),
-           this);
-    return;
-  }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Ergebnis e = ScheinSchreiben(rasterDaten_, QString::number(ges), QString::number(meine), pfad);
-  QApplication::restoreOverrideCursor();
-  if (ErgebnisMelden(e, this)) Gespeichert(pfad);
+  if (TabelleLeer(rasterDaten_, QStringLiteral("speichern"), this)) return;
+  const QString pfad = AlsTippscheinSpeichern(rasterDaten_, QStringLiteral("Als Tippschein speichern..."), eAntGes_->text(),
+                                              eAntmeine_->text(), this);
+  if (!pfad.isEmpty()) lDatei_->setText(GespeichertIn(pfad));
 }
 
 void TFZufall::BCsvClick() {
-  if (TabelleLeer(QStringLiteral("speichern"))) return;
-  DateiDialog d;
-  d.titel = QStringLiteral("Als CSV-Datei speichern...");
-  d.filter = QStringLiteral("CSV-Datei|*.csv");
-  d.standardEndung = QStringLiteral("csv");
-  d.startOrdner = Werte().datenOrdner;
-  const QString pfad = DateiDialoge().Speichern(d, this);
-  if (pfad.isEmpty()) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Ergebnis e = CsvSchreiben(rasterDaten_, pfad);
-  QApplication::restoreOverrideCursor();
-  if (ErgebnisMelden(e, this)) Gespeichert(pfad);
+  if (TabelleLeer(rasterDaten_, QStringLiteral("speichern"), this)) return;
+  if (const QString pfad = AlsCsvSpeichern(rasterDaten_, this); !pfad.isEmpty()) lDatei_->setText(GespeichertIn(pfad));
 }
 
 void TFZufall::BExcelClick() {
-  if (TabelleLeer(QStringLiteral("exportieren"))) return;
+  if (TabelleLeer(rasterDaten_, QStringLiteral("exportieren"), this)) return;
   ExcelExport(rasterDaten_, QStringLiteral("Tippreihen"), 6, this);
 }
 

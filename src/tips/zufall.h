@@ -65,8 +65,6 @@ class TFZufall : public QMainWindow {
   void KnopfZeigen(Gruppe g, int n, bool gewaehlt);
   void ZaehlerZeigen();
   void Sperren(bool sperren);
-  bool TabelleLeer(const QString& was);
-  void Gespeichert(const QString& pfad);
 
   TFAuswertung* haupt_;
   TZufallsAuswahl auswahl_;

@@ -89,16 +89,7 @@ TFNueberK::TFNueberK(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
       if (!n_->text().isEmpty() && !k_->text().isEmpty()) BRechneClick();
     });
 
-  auto* leiste = new QToolBar(this);
-  leiste->setObjectName(QStringLiteral("Fussleiste"));
-  leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  auto* abstand = new QWidget(leiste);
-  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-  leiste->addWidget(abstand);
-  QAction* schliessen = leiste->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Sch&ließen"));
-  schliessen->setObjectName(QStringLiteral("BSchliessen"));
-  connect(schliessen, &QAction::triggered, this, &QWidget::close);
-  v->addWidget(leiste);
+  connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
 
   resize(370, 222);
   if (haupt) move(haupt->geometry().center() - rect().center());

@@ -11,6 +11,7 @@
 #include "core/programmwerte.h"
 #include "platform/plattform.h"
 #include "tools/hilfe.h"
+#include "ui/skin.h"
 
 namespace {
 // A label that reports a click.
@@ -27,13 +28,6 @@ class KlickLabel : public QLabel {
   std::function<void()> klick_;
 };
 
-QLabel* Fett(const QString& text, QWidget* eltern) {
-  auto* l = new QLabel(text, eltern);
-  QFont f = l->font();
-  f.setBold(true);
-  l->setFont(f);
-  return l;
-}
 }  // namespace
 
 QString TFInfo::EMail() { return QStringLiteral("info@kelvaro.example"); }
@@ -47,7 +41,7 @@ TFInfo::TFInfo(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
 
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(20, 72, 20, 14);
-  auto* version = Fett(QStringLiteral("Version ") + Werte().version, this);
+  auto* version = FettesLabel(QStringLiteral("Version ") + Werte().version, this);
   version->setObjectName(QStringLiteral("LVersion"));
   version->setAlignment(Qt::AlignRight);
   v->addWidget(version);
@@ -60,7 +54,7 @@ TFInfo::TFInfo(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
   auto* kv = new QVBoxLayout(kontakt);
   kv->setSpacing(2);
   for (const QString& zeile : {QStringLiteral("Kelvaro Software"), QStringLiteral("Lindenallee 12"), QStringLiteral("54321 Sonnenfeld")})
-    kv->addWidget(Fett(zeile, kontakt));
+    kv->addWidget(FettesLabel(zeile, kontakt));
   auto* mail = new KlickLabel(EMail(), kontakt, [this] { EMailClick(); });
   mail->setObjectName(QStringLiteral("LEMail"));
   QFont f = mail->font();
@@ -71,8 +65,8 @@ TFInfo::TFInfo(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
   mail->setCursor(Qt::PointingHandCursor);
   mail->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);  // the hand only over the address
   kv->addWidget(mail);
-  kv->addWidget(Fett(QStringLiteral("Telefon 01234 567890"), kontakt));
-  kv->addWidget(Fett(QStringLiteral("Fax 01234 567891"), kontakt));
+  kv->addWidget(FettesLabel(QStringLiteral("Telefon 01234 567890"), kontakt));
+  kv->addWidget(FettesLabel(QStringLiteral("Fax 01234 567891"), kontakt));
   v->addWidget(kontakt);
   v->addStretch(1);
   auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);

@@ -38,17 +38,7 @@ TFKal::TFKal(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
   kalender_->setCurrentPage(heute.year(), heute.month());
   v->addWidget(kalender_, 1);
 
-  auto* leiste = new QToolBar(this);
-  leiste->setObjectName(QStringLiteral("Fussleiste"));
-  leiste->setFixedHeight(40);
-  leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  auto* abstand = new QWidget(leiste);
-  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-  leiste->addWidget(abstand);
-  QAction* schliessen = leiste->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Sch&ließen"));
-  schliessen->setObjectName(QStringLiteral("BSchliessen"));
-  connect(schliessen, &QAction::triggered, this, &QWidget::hide);
-  v->addWidget(leiste);
+  connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::hide);
 
   resize(368, 282);
   if (haupt) move(haupt->geometry().center() - rect().center());

@@ -1,6 +1,9 @@
 #include "skin.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
 #include <QApplication>
 #include <QPalette>
 #include <QStyleFactory>
@@ -59,4 +62,30 @@ QAction* WerkzeugKnopf(QToolBar* leiste, const QString& name, const QString& sym
   a->setToolTip(hinweis);
   if (auto* knopf = leiste->widgetForAction(a)) knopf->setObjectName(name);
   return a;
+}
+
+QAction* Fussleiste(QWidget* fenster, const QString& beschriftung) {
+  auto* leiste = new QToolBar(fenster);
+  leiste->setObjectName(QStringLiteral("Fussleiste"));
+  leiste->setMovable(false);
+  leiste->setFixedHeight(40);
+  leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  auto* abstand = new QWidget(leiste);
+  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  leiste->addWidget(abstand);
+  QAction* knopf = leiste->addAction(Symbol(QStringLiteral("schliessen")), beschriftung);
+  knopf->setObjectName(QStringLiteral("BSchliessen"));
+  if (auto* haupt = qobject_cast<QMainWindow*>(fenster))
+    haupt->addToolBar(Qt::BottomToolBarArea, leiste);
+  else if (fenster->layout())
+    fenster->layout()->addWidget(leiste);
+  return knopf;
+}
+
+QLabel* FettesLabel(const QString& text, QWidget* eltern) {
+  auto* l = new QLabel(text, eltern);
+  QFont f = l->font();
+  f.setBold(true);
+  l->setFont(f);
+  return l;
 }

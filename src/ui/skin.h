@@ -21,6 +21,12 @@ QToolBar* NeueWerkzeugleiste(QWidget* eltern);
 // A picture button of a tool bar; objectName is the button's name.
 QAction* WerkzeugKnopf(QToolBar* leiste, const QString& name, const QString& symbol, const QString& hinweis);
 
+// The bottom tool bar of a window: a single captioned button at the right ("BSchliessen").
+QAction* Fussleiste(QWidget* fenster, const QString& beschriftung);
+// A label in bold type.
+class QLabel;
+QLabel* FettesLabel(const QString& text, QWidget* eltern);
+
 namespace Farben {
 inline constexpr unsigned Rot = 0xC62828;       // red notes
 inline constexpr unsigned Gewaehlt = 0xF4C542;  // a selected number button

@@ -83,16 +83,7 @@ TFUpdate::TFUpdate(TFAuswertung* haupt) : QWidget(nullptr, Qt::Window), haupt_(h
   v->addWidget(installation);
   v->addStretch(1);
 
-  auto* leiste = new QToolBar(this);
-  leiste->setObjectName(QStringLiteral("Fussleiste"));
-  leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  auto* abstand = new QWidget(leiste);
-  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-  leiste->addWidget(abstand);
-  QAction* schliessen = leiste->addAction(Symbol(QStringLiteral("schliessen")), QStringLiteral("Sch&ließen"));
-  schliessen->setObjectName(QStringLiteral("BSchliessen"));
-  connect(schliessen, &QAction::triggered, this, &QWidget::close);
-  v->addWidget(leiste);
+  connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
 
   // 311 x 289, or as high as the wrapped texts need in the desktop's font.
   resize(311, std::max(289, v->totalHeightForWidth(311)));

@@ -91,3 +91,10 @@ Tabelle Reihen(const std::vector<std::vector<int>>& reihen) {
   t.SetzeZeilen(z + 1);
   return t;
 }
+
+QByteArray ZiehungsSatz(const char* datum, std::array<int, 5> zahlen) {
+  TGewZahlen g;
+  g.datum = *TextAlsDatum(QString::fromLatin1(datum));
+  for (std::size_t i = 0; i < 5; ++i) g.GZ[i] = static_cast<std::uint8_t>(zahlen[i]);
+  return QByteArray(reinterpret_cast<const char*>(&g), sizeof g);
+}

@@ -1,6 +1,7 @@
 // Test seams: a message recorder, queued file-dialog answers and a fresh data folder per test.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <ostream>
 #include <utility>
@@ -94,6 +95,9 @@ class DatenOrdnerTest : public ::testing::Test {
   DateiDialogDienst* alteDialoge_ = nullptr;
   Plattform* altePlattform_ = nullptr;
 };
+
+// One 16-byte record of a draw history file.
+QByteArray ZiehungsSatz(const char* datum, std::array<int, 5> zahlen);
 
 // A row table with these rows.
 Tabelle Reihen(const std::vector<std::vector<int>>& reihen);

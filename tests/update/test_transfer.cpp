@@ -15,13 +15,6 @@
 #include "update/transfer.h"
 
 namespace {
-QByteArray Satz(const char* datum, std::array<int, 5> z) {
-  TGewZahlen g;
-  g.datum = *TextAlsDatum(QString::fromLatin1(datum));
-  for (int i = 0; i < 5; ++i) g.GZ[i] = static_cast<std::uint8_t>(z[static_cast<std::size_t>(i)]);
-  return QByteArray(reinterpret_cast<const char*>(&g), sizeof g);
-}
-
 class Transfer : public DatenOrdnerTest {
  protected:
   void Vorher(const QByteArray& inhalt) {
@@ -34,11 +27,11 @@ class Transfer : public DatenOrdnerTest {
 }  // namespace
 
 TEST_F(Transfer, ErfolgUndFehlschlaege) {
-  const QByteArray gz = Satz("01.03.2024", {1, 2, 3, 4, 5}) + Satz("08.03.2024", {6, 7, 8, 9, 10});
+  const QByteArray gz = ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 5}) + ZiehungsSatz("08.03.2024", {6, 7, 8, 9, 10});
   server.Setzen("/downloads/GZ.535", gz);
   server.Setzen("/downloads/drei", "abc");
   server.Setzen("/downloads/fehlerseite", "<html>Wartung</html>", 503);
-  server.Setzen("/downloads/kaputt", gz + Satz("09.03.2024", {1, 1, 2, 3, 4}));
+  server.Setzen("/downloads/kaputt", gz + ZiehungsSatz("09.03.2024", {1, 1, 2, 3, 4}));
   Vorher("alt");
 
   EXPECT_TRUE(UrlDownload(server.Adresse() + "GZ.535", Pfad("ziel"), &ZiehungsdateiPruefen).ok);
@@ -62,11 +55,11 @@ TEST_F(Transfer, ErfolgUndFehlschlaege) {
 }
 
 TEST(Ziehungsdatei, Pruefung) {
-  const QByteArray a = Satz("01.03.2024", {1, 2, 3, 4, 5}), b = Satz("08.03.2024", {35, 7, 8, 9, 10});
+  const QByteArray a = ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 5}), b = ZiehungsSatz("08.03.2024", {35, 7, 8, 9, 10});
   EXPECT_FALSE(ZiehungsdateiPruefen(a + b));
   EXPECT_FALSE(ZiehungsdateiPruefen(a + a));  // equal dates are not decreasing
-  const QByteArray faelle[] = {QByteArray(), a + b.left(8), b + a, Satz("01.03.2024", {1, 2, 3, 4, 36}),
-                               Satz("01.03.2024", {0, 2, 3, 4, 5}), Satz("01.03.2024", {1, 2, 3, 4, 4})};
+  const QByteArray faelle[] = {QByteArray(), a + b.left(8), b + a, ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 36}),
+                               ZiehungsSatz("01.03.2024", {0, 2, 3, 4, 5}), ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 4})};
   for (const auto& f : faelle) EXPECT_TRUE(ZiehungsdateiPruefen(f)) << f.size();
 }
 
@@ -88,7 +81,7 @@ TEST_F(Transfer, WerkzeugFuerDieServerdateien) {
   liste.write("# Vandora\n01.03.2024 1 2 3 4 5\n\n08.03.2024, 35, 7, 8, 9, 10\n");
   liste.close();
   EXPECT_EQ(QProcess::execute(SERVERDATEIEN, {"ziehungen", Pfad("ziehungen.txt"), Pfad("GZ.535")}), 0);
-  EXPECT_EQ(DateiInhalt("GZ.535"), Satz("01.03.2024", {1, 2, 3, 4, 5}) + Satz("08.03.2024", {35, 7, 8, 9, 10}));
+  EXPECT_EQ(DateiInhalt("GZ.535"), ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 5}) + ZiehungsSatz("08.03.2024", {35, 7, 8, 9, 10}));
   EXPECT_EQ(QProcess::execute(SERVERDATEIEN, {"version", "1.2.3.0", Pfad("verinfos.vdx")}), 0);
   EXPECT_EQ(VerfuegbareVersion(DateiInhalt("verinfos.vdx")), QStringLiteral("1.2.3.0"));
 

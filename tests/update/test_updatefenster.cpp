@@ -22,19 +22,12 @@
 #include "update/update.h"
 
 namespace {
-QByteArray Satz(const char* datum, std::array<int, 5> z) {
-  TGewZahlen g;
-  g.datum = *TextAlsDatum(QString::fromLatin1(datum));
-  for (int i = 0; i < 5; ++i) g.GZ[i] = static_cast<std::uint8_t>(z[static_cast<std::size_t>(i)]);
-  return QByteArray(reinterpret_cast<const char*>(&g), sizeof g);
-}
-
 class Updatefenster : public DatenOrdnerTest {
  protected:
   void SetUp() override {
     DatenOrdnerTest::SetUp();
     UpdateServerSetzen(server.Adresse());
-    gz = Satz("01.03.2024", {1, 2, 3, 4, 5}) + Satz("08.03.2024", {6, 7, 8, 9, 10});
+    gz = ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 5}) + ZiehungsSatz("08.03.2024", {6, 7, 8, 9, 10});
     server.Setzen("/downloads/GZ.535", gz);
   }
   void TearDown() override {
@@ -94,7 +87,7 @@ TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
   const Fall faelle[] = {
       {"3 Bytes", [&] { server.Setzen("/downloads/GZ.535", "abc"); }},
       {"404", [&] { server.Setzen("/downloads/GZ.535", "weg", 404); }},
-      {"kaputter Satz", [&] { server.Setzen("/downloads/GZ.535", gz + Satz("09.03.2024", {1, 2, 3, 4, 99})); }},
+      {"kaputter Satz", [&] { server.Setzen("/downloads/GZ.535", gz + ZiehungsSatz("09.03.2024", {1, 2, 3, 4, 99})); }},
       {"abgewiesen", [&] { UpdateServerSetzen(TestServer::FreieAdresse()); }},
   };
   Datei("part");  // a history file without a whole record: no draws
