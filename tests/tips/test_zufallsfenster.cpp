@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -171,4 +172,22 @@ TEST_F(Zufallsfenster, EinstellungenHinUndZurueck) {
   Ini().SchreibeText("Zufall", "Anzahl", "");
   Oeffnen();
   EXPECT_EQ(Feld("EAnzahl")->text(), QStringLiteral("12"));
+}
+
+TEST_F(Zufallsfenster, SchliessenWaehrendDesLaufs) {
+  Oeffnen();
+  Feld("EAnzahl")->setText("324632");  // every possible row: long enough to close the window meanwhile
+  QPointer<TFZufall> f = fenster;
+  bool gesperrt = false;
+  QTimer::singleShot(5, f, [&] {
+    gesperrt = f->LaeuftGerade() && !f->findChild<QPushButton*>("BGlueck")->isEnabled() && !f->Knopf(101)->isEnabled();
+    f->close();
+  });
+  Klick("BGlueck");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QTest::qWait(20);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(gesperrt);
+  EXPECT_TRUE(f.isNull());  // the run ended and the window closed, without a half result
+  EXPECT_EQ(Ini().Text("Zufall", "Anzahl"), QStringLiteral("324632"));
 }
