@@ -502,6 +502,11 @@ void TFAuswertung::BCopyClick() {
 }
 
 void TFAuswertung::ZiehungenNeuLaden() {
+  // The selector is filled anew: a draw being entered (its date entry) ends with it.
+  if (ziehungNeu_) {
+    ziehungNeu_ = false;
+    HinzuKnopfZeigen(false);
+  }
   ErgebnisMelden(Ziehungen().NeuLaden(GZPfad()), this);
   DrawSelectorFuellen();
   StatistikStart();

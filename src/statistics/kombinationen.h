@@ -17,7 +17,6 @@
 class KombiTabelle {
  public:
   explicit KombiTabelle(int k);
-  int K() const { return k_; }
   std::size_t Groesse() const { return mengen_.size(); }
   const TZahlenMenge& Menge(std::size_t i) const { return mengen_[i]; }
   std::uint32_t Anzahl(std::size_t i) const { return anzahl_[i]; }

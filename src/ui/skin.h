@@ -26,8 +26,3 @@ QAction* Fussleiste(QWidget* fenster, const QString& beschriftung);
 // A label in bold type.
 class QLabel;
 QLabel* FettesLabel(const QString& text, QWidget* eltern);
-
-namespace Farben {
-inline constexpr unsigned Rot = 0xC62828;       // red notes
-inline constexpr unsigned Gewaehlt = 0xF4C542;  // a selected number button
-}  // namespace Farben

@@ -50,7 +50,6 @@ class TabellenAnsicht : public QTableView {
   void Neu() { modell_.Neu(); }
 
   void SetzeSpaltenBreiten(const QList<int>& breiten);
-  int SpaltenBreite(int spalte) const { return spaltenBreiten_.value(spalte, 64); }
   void SetzeZeilenHoehe(int hoehe);
   // Style of data cells; without one they are white, normal weight, centred.
   void SetzeMaler(std::function<ZellStil(int zeile, int spalte)> maler) { maler_ = std::move(maler); }

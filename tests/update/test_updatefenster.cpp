@@ -126,6 +126,9 @@ TEST_F(Updatefenster, FrageUndAbbruchOhneDownload) {
   meldungen.antworten = {Antwort::Ja};
   QTest::mouseClick(haupt->findChild<QAbstractButton*>("BHinzu"), Qt::LeftButton);
   EXPECT_TRUE(QTest::qWaitFor([] { return Ziehungen().Anzahl() == 2; }, 10000));
+  // The reload ends the new draw begun before the download: the selector holds the downloaded draws.
+  EXPECT_FALSE(haupt->ZiehungNeu());
+  EXPECT_EQ(haupt->Combo1()->count(), 2);
 }
 
 TEST_F(Updatefenster, StatistikFragtUndSchliesstSich) {
