@@ -252,10 +252,7 @@ QWidget* TFAuswertung::LinkeSpalte() {
   auto* feld = new QWidget(box);
   feld->setObjectName(QStringLiteral("PZahlen"));
   feld->setFixedSize(7 * 36 + 16, 5 * 28 + 12);
-  feld->setStyleSheet(QStringLiteral(
-      "QToolButton { background: #f7f9fb; color: black; border: 1px solid #9fb0c0; border-radius: 3px; }"
-      "QToolButton:hover { border-color: #2b6cb0; }"
-      "QToolButton:checked { background: #f4c542; border: 1px solid #a07408; }"));
+  feld->setStyleSheet(ZahlenknopfStil());
   for (int i = 1; i <= 5; ++i)
     for (int j = 1; j <= 7; ++j) {
       const int n = 7 * (i - 1) + j;
@@ -625,38 +622,27 @@ void TFAuswertung::closeEvent(QCloseEvent* ereignis) {
 }
 
 void TFAuswertung::NaviKnoepfe(QToolBar* leiste, std::initializer_list<Navi> ziele) {
-  for (Navi ziel : ziele) {
-    switch (ziel) {
-      case Navi::Eingabe:
-        connect(WerkzeugKnopf(leiste, QStringLiteral("BEingabeN"), QStringLiteral("eingabe"), QStringLiteral("Neuen Tippschein eingeben")),
-                &QAction::triggered, this, &TFAuswertung::BEingabeNClick);
-        break;
-      case Navi::Zufall:
-        connect(WerkzeugKnopf(leiste, QStringLiteral("BZufall"), QStringLiteral("zufall"), QStringLiteral("Zufallstipps erzeugen")),
-                &QAction::triggered, this, &TFAuswertung::BZufallClick);
-        break;
-      case Navi::Statistik:
-        connect(WerkzeugKnopf(leiste, QStringLiteral("BStatistik"), QStringLiteral("statistik"), QStringLiteral("Statistik der Gewinnzahlen")),
-                &QAction::triggered, this, &TFAuswertung::BStatistikClick);
-        break;
-      case Navi::NueberK:
-        connect(WerkzeugKnopf(leiste, QStringLiteral("BNoverK"), QStringLiteral("nueberk"), QStringLiteral("n über k berechnen")),
-                &QAction::triggered, this, &TFAuswertung::BNoverKClick);
-        break;
-      case Navi::Update:
-        connect(WerkzeugKnopf(leiste, QStringLiteral("BUpdate"), QStringLiteral("update"), QStringLiteral("Update-Prüfung und Download")),
-                &QAction::triggered, this, &TFAuswertung::BUpdateClick);
-        break;
-      case Navi::Kalender:
-        connect(WerkzeugKnopf(leiste, QStringLiteral("BKal"), QStringLiteral("kalender"), QStringLiteral("Kalender")),
-                &QAction::triggered, this, &TFAuswertung::BKalClick);
-        break;
-      case Navi::Rechner:
-        connect(WerkzeugKnopf(leiste, QStringLiteral("BCalc"), QStringLiteral("rechner"), QStringLiteral("Taschenrechner")),
-                &QAction::triggered, this, &TFAuswertung::BCalcClick);
-        break;
-    }
-  }
+  struct Knopf {
+    Navi ziel;
+    const char* name;
+    const char* symbol;
+    const char* hinweis;
+    void (TFAuswertung::*aktion)();
+  };
+  static const Knopf knoepfe[] = {
+      {Navi::Eingabe, "BEingabeN", "eingabe", "Neuen Tippschein eingeben", &TFAuswertung::BEingabeNClick},
+      {Navi::Zufall, "BZufall", "zufall", "Zufallstipps erzeugen", &TFAuswertung::BZufallClick},
+      {Navi::Statistik, "BStatistik", "statistik", "Statistik der Gewinnzahlen", &TFAuswertung::BStatistikClick},
+      {Navi::Update, "BUpdate", "update", "Update-Prüfung und Download", &TFAuswertung::BUpdateClick},
+      {Navi::NueberK, "BNoverK", "nueberk", "n über k berechnen", &TFAuswertung::BNoverKClick},
+      {Navi::Kalender, "BKal", "kalender", "Kalender", &TFAuswertung::BKalClick},
+      {Navi::Rechner, "BCalc", "rechner", "Taschenrechner", &TFAuswertung::BCalcClick},
+  };
+  for (Navi ziel : ziele)
+    for (const Knopf& k : knoepfe)
+      if (k.ziel == ziel)
+        connect(WerkzeugKnopf(leiste, QString::fromLatin1(k.name), QString::fromLatin1(k.symbol), QString::fromUtf8(k.hinweis)),
+                &QAction::triggered, this, k.aktion);
 }
 
 void TFAuswertung::BEingabeNClick() {

@@ -270,9 +270,7 @@ QWidget* TFfrStatistik::SuchSeite() {
   auto* platte = new QWidget(seite);
   platte->setObjectName(QStringLiteral("PKombi"));
   platte->setFixedSize(7 * 21 + 8, 5 * 18 + 10);
-  platte->setStyleSheet(QStringLiteral(
-      "QToolButton { background: #f7f9fb; color: black; border: 1px solid #9fb0c0; border-radius: 2px; }"
-      "QToolButton:checked { background: #f4c542; border-color: #a07408; }"));
+  platte->setStyleSheet(ZahlenknopfStil());
   for (int k = 1; k <= MaxZahl; ++k) {
     const int c = (k - 1) % 7, r = (k - 1) / 7;
     auto* b = new QToolButton(platte);

@@ -89,3 +89,10 @@ QLabel* FettesLabel(const QString& text, QWidget* eltern) {
   l->setFont(f);
   return l;
 }
+
+QString ZahlenknopfStil() {
+  return QStringLiteral(
+      "QToolButton { background: #f7f9fb; color: black; border: 1px solid #9fb0c0; border-radius: 3px; }"
+      "QToolButton:hover { border-color: #2b6cb0; }"
+      "QToolButton:checked { background: #f4c542; border: 1px solid #a07408; }");
+}

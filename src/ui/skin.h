@@ -23,6 +23,8 @@ QAction* WerkzeugKnopf(QToolBar* leiste, const QString& name, const QString& sym
 
 // The bottom tool bar of a window: a single captioned button at the right ("BSchliessen").
 QAction* Fussleiste(QWidget* fenster, const QString& beschriftung);
+// The look of checkable number buttons (the draw field, the search numbers): gold when picked.
+QString ZahlenknopfStil();
 // A label in bold type.
 class QLabel;
 QLabel* FettesLabel(const QString& text, QWidget* eltern);
