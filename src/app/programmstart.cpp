@@ -1,9 +1,11 @@
 #include "programmstart.h"
 
+#include <clocale>
 #include <exception>
 #include <functional>
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QPointer>
@@ -48,7 +50,7 @@ void DemoScheinSchreiben(const QString& pfad) {
   ErgebnisMelden(ScheinSchreiben(t, QStringLiteral("1"), QStringLiteral("1"), pfad));
 }
 
-Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis) {
+Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis, const QStringList& scheine) {
   Programm p;
   // 1. The start screen; before it the process-wide values every window reads.
   GebietsschemaFestlegen();
@@ -85,18 +87,38 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
   // the start screen is still the only visible window.
   if (p.haupt) {
     p.haupt->setWindowOpacity(0.0);
-    QTimer::singleShot(0, p.haupt, [h = p.haupt] { h->Anzeigen(); });
+    QTimer::singleShot(0, p.haupt, [h = p.haupt, scheine] { h->Anzeigen(scheine); });
   }
   return p;
 }
 
+QStringList QtUebersetzungenLaden() {
+  // "qt_de" gathers the catalogues of Qt's modules (qtbase first); the help viewer has its own.
+  QStringList geladen;
+  const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  for (const QString& name : {QStringLiteral("qt_de"), QStringLiteral("qt_help_de")}) {
+    auto* texte = new QTranslator(qApp);
+    if (texte->load(name, ordner) && QCoreApplication::installTranslator(texte))
+      geladen << name;
+    else
+      delete texte;
+  }
+  return geladen;
+}
+
 int ProgrammAusfuehren(int argc, char** argv) {
   QApplication app(argc, argv);
-  // Qt's own dialogs (file dialogs, context menus) in German, like the rest of the program.
-  QTranslator qtTexte;
-  if (qtTexte.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) app.installTranslator(&qtTexte);
+  // Numbers in files are never written or read in the C library's locale (a German LC_NUMERIC
+  // would make libraries write "8,5"); Qt's own formatting does not depend on it.
+  std::setlocale(LC_NUMERIC, "C");
+  QCoreApplication::setApplicationVersion(QStringLiteral(KELVARO_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
+  QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/de.kelvaro.Kelvaro.svg")));
+  QtUebersetzungenLaden();
   SkinAnwenden();
-  Programm p = ProgrammVorbereiten(QCoreApplication::applicationDirPath());
+  // The only arguments the program takes: ticket files to open (a double-click on a ticket file).
+  const QStringList scheine = app.arguments().mid(1);
+  Programm p = ProgrammVorbereiten(QCoreApplication::applicationDirPath(), QString(), scheine);
   if (!p.haupt) return 1;
   // Closing the main window ends the program; other windows still open are destroyed without
   // their own closing steps.

@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class TFStart;
 class TFAuswertung;
@@ -15,8 +16,13 @@ struct Programm {
 // The steps before the event loop: process-wide values, the start screen shown, the permanent
 // windows created (a failure is reported and start-up goes on), InitializationDone set; the main
 // window waits transparent until the start screen fades into it. datenBasis replaces the user's
-// data location (tests).
-Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis = QString());
+// data location (tests). scheine: ticket files named on the command line, opened in tabs when the
+// main window is first shown.
+Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis = QString(),
+                             const QStringList& scheine = {});
+
+// Qt's own German texts (dialogs, context menus, the help viewer's search); the catalogues loaded.
+QStringList QtUebersetzungenLaden();
 
 // The whole program: start-up, event loop, end.
 int ProgrammAusfuehren(int argc, char** argv);

@@ -1,6 +1,7 @@
 #include "programmwerte.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 Programmwerte& Werte() {
@@ -50,7 +51,17 @@ DatenOrdnerErgebnis WerteErmitteln(const QString& programmOrdner, const QString&
       ergebnis.fehler = QStringLiteral("Der Datenordner %1 kann nicht angelegt werden.")
                             .arg(QDir::toNativeSeparators(w.datenOrdner));
   }
-  w.hilfeDatei = w.programmOrdner + QStringLiteral("Kelvaro.qch");
+  w.hilfeDatei = ProgrammDatenOrdner(w.programmOrdner, QStringLiteral("Kelvaro.qch"), QStringLiteral(KELVARO_DATEN_RELATIV)) +
+                 QStringLiteral("Kelvaro.qch");
+  w.helferOrdner = ProgrammDatenOrdner(w.programmOrdner, QStringLiteral("kelvaro-tabellenleser"),
+                                       QStringLiteral(KELVARO_HELFER_RELATIV));
   w.geldFormat = QLocale();
   return ergebnis;
+}
+
+QString ProgrammDatenOrdner(const QString& programmOrdner, const QString& datei, const QString& relativ) {
+  const QString ordner = MitTrenner(programmOrdner);
+  if (QFileInfo::exists(ordner + datei)) return ordner;
+  const QString installiert = MitTrenner(QDir::cleanPath(ordner + relativ));
+  return QFileInfo::exists(installiert + datei) ? installiert : ordner;
 }

@@ -4,14 +4,17 @@
 #include <QLocale>
 #include <QString>
 
+#include "kelvaro_version.h"
+
 struct Programmwerte {
   QString titel = QStringLiteral("Kelvaro");
-  QString version = QStringLiteral("1.2.2.1");
+  QString version = QStringLiteral(KELVARO_VERSION);
   // Folders end with '/'.
   QString programmOrdner;
   QString datenOrdner;
   QString testDatei;   // temporary file of every download
-  QString hilfeDatei;  // the help collection beside the program
+  QString hilfeDatei;  // the help file: beside the program (build tree) or in share/kelvaro/
+  QString helferOrdner;  // the helper programs: beside the program or in libexec/kelvaro/
   QLocale geldFormat;  // the locale's number and currency format, taken once
 
   QString FensterTitel() const { return titel + QLatin1Char(' ') + version; }
@@ -29,6 +32,10 @@ struct DatenOrdnerErgebnis {
 };
 
 // Computes the paths in the order program folder, test file, data folder (created when missing),
-// help file, then takes the money format. The data folder is the user's data location followed by
+// help file, helper folder, then takes the money format. The data folder is the user's data location followed by
 // "Kelvaro/" unless datenBasis names another base (tests).
 DatenOrdnerErgebnis WerteErmitteln(const QString& programmOrdner, const QString& datenBasis = QString());
+
+// Where a file of the program's own lies: beside the program (the build tree), else in the folder
+// the installation gives relative to the program's folder. Ends with '/'.
+QString ProgrammDatenOrdner(const QString& programmOrdner, const QString& datei, const QString& relativ);

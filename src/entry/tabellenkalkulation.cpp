@@ -22,6 +22,7 @@
 #include <xlsxwriter.h>
 
 #include "core/programmwerte.h"
+#include "core/zahlformat.h"
 
 namespace {
 const QChar NBSP(0x00A0);
@@ -158,6 +159,7 @@ QString NeueExportDatei() {
 }
 
 Ergebnis ExportSchreiben(const TabellenDaten& raster, const QString& blattName, int letzteSpalte, const QString& pfad) {
+  const CZahlenformat cZahlen;  // libxlsxwriter writes the column widths with printf
   const int r = raster.Zeilen(), spalten = std::min(letzteSpalte, raster.Spalten());
   // Shared strings (not the constant-memory mode's inline strings): every spreadsheet program and
   // our own import read them; even all 324,632 possible rows stay near 250 MB for a moment.

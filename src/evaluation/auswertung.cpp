@@ -519,25 +519,31 @@ void TFAuswertung::showEvent(QShowEvent* ereignis) {
   Anzeigen();
 }
 
-void TFAuswertung::Anzeigen() {
+void TFAuswertung::Anzeigen(const QStringList& befehlszeile) {
   if (angezeigt_) return;
   angezeigt_ = true;
   const Einstellungen einstellungen;
   QStringList dateien;
+  auto oeffnen = [this](const QString& pfad) -> QWidget* {
+    if (QFileInfo(pfad).isFile()) return DateienEinlesen(pfad);
+    Information(QStringLiteral("Die mit dem Programmstart zu ladende Datei ") + QFileInfo(pfad).fileName() + CRCR +
+                    QStringLiteral(" wurde nicht gefunden."),
+                this);
+    return nullptr;
+  };
   if (einstellungen.Existiert()) {
     cbMerken_->setChecked(einstellungen.Wahr(Spielscheine, QStringLiteral("Merken"), false));
     dateien = GemerkteDateien(einstellungen);
-    for (const QString& pfad : dateien) {
-      if (QFileInfo(pfad).isFile())
-        DateienEinlesen(pfad);
-      else
-        Information(QStringLiteral("Die mit dem Programmstart zu ladende Datei ") + QFileInfo(pfad).fileName() + CRCR +
-                        QStringLiteral(" wurde nicht gefunden."),
-                    this);
-    }
+    for (const QString& pfad : dateien) oeffnen(pfad);
   }
+  // Ticket files named on the command line open like "Öffnen..." does, without changing the
+  // remembered list; the last of them is shown.
+  QWidget* letzter = nullptr;
+  for (const QString& pfad : befehlszeile)
+    if (QWidget* tab = oeffnen(pfad)) letzter = tab;
+  if (letzter) tabs_->setCurrentWidget(letzter);
   const QString demo = Werte().DatenDatei(QStringLiteral("Demo-Tippschein.vnds"));
-  if (dateien.isEmpty() && QFileInfo(demo).isFile()) DateienEinlesen(demo);
+  if (dateien.isEmpty() && befehlszeile.isEmpty() && QFileInfo(demo).isFile()) DateienEinlesen(demo);
   if (Ziehungen().Anzahl() == 0) DownloadAnbieten();
 }
 

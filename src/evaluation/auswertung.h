@@ -53,7 +53,9 @@ class TFAuswertung : public QMainWindow {
   void ZiehungenNeuLaden();
 
   // Tickets side.
-  void Anzeigen();            // show-time work: remembered ticket files, the sample ticket
+  // Show-time work: remembered ticket files, the ticket files named on the command line, the sample
+  // ticket, the question about a missing draw history. Runs once.
+  void Anzeigen(const QStringList& befehlszeile = {});
   void BOpenClick();          // "Öffnen...": one or more ticket files
   QWidget* DateienEinlesen(const QString& pfad);  // a new tab with a result panel
   void TabSchliessenClick();

@@ -26,6 +26,21 @@
 
 QString DownloadGescheitert() { return QStringLiteral("Der Download ist gescheitert. Versuchen Sie es bitte später noch einmal."); }
 
+QString PaketHinweis() {
+  return QStringLiteral("Dieses Kelvaro wurde über die Softwareverwaltung Ihres Systems installiert. Neue Versionen "
+                        "erhalten Sie dort, sobald sie bereitstehen.");
+}
+
+namespace {
+std::optional<bool>& SelbstUpdateFest() {
+  static std::optional<bool> fest;
+  return fest;
+}
+}  // namespace
+
+bool SelbstUpdateMoeglich() { return SelbstUpdateFest().value_or(KELVARO_SELBSTUPDATE != 0); }
+void SelbstUpdateFestlegen(std::optional<bool> moeglich) { SelbstUpdateFest() = moeglich; }
+
 namespace {
 QString DatenOrdnerText() { return QDir::toNativeSeparators(Werte().datenOrdner); }
 
@@ -81,6 +96,14 @@ TFUpdate::TFUpdate(TFAuswertung* haupt) : QWidget(nullptr, Qt::Window), haupt_(h
   connect(bInstallation_, &QPushButton::clicked, this, &TFUpdate::BInstallationClick);
   iv->addWidget(bInstallation_, 0, Qt::AlignRight);
   v->addWidget(installation);
+  if (!SelbstUpdateMoeglich()) {
+    // A packaged program does not replace itself: the check stays, the system brings the update.
+    herunter->hide();
+    installation->hide();
+    paketHinweis_ = Hinweis(PaketHinweis(), this);
+    paketHinweis_->setObjectName(QStringLiteral("LPaketHinweis"));
+    v->addWidget(paketHinweis_);
+  }
   v->addStretch(1);
 
   connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
@@ -153,10 +176,12 @@ void TFUpdate::BPruefenClick() {
     return;
   }
   verfuegbar_->setText(*version);
-  bDownload_->setEnabled(*version != Werte().version);  // any difference, also a lower version
+  // Any difference counts, also a lower version.
+  bDownload_->setEnabled(SelbstUpdateMoeglich() && *version != Werte().version);
 }
 
 void TFUpdate::BDownloadClick() {
+  if (!SelbstUpdateMoeglich()) return;
   if (!System().IstOnline()) {
     Information(QStringLiteral("Für den Download der Installations-Datei muss eine Verbindung zum Internet bestehen.") + CRCR +
                     QStringLiteral("Ich breche ab."),
@@ -172,6 +197,7 @@ void TFUpdate::BDownloadClick() {
 }
 
 void TFUpdate::BInstallationClick() {
+  if (!SelbstUpdateMoeglich()) return;
   const QString ordner = DatenOrdnerText();
   const Antwort a = Frage(QStringLiteral("Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die "
                                          "Programm-Datei wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das "

@@ -1,8 +1,11 @@
 // The update window: the draw history download, the version check and the installer update.
 #pragma once
 
+#include <optional>
+
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TFAuswertung;
@@ -33,7 +36,15 @@ class TFUpdate : public QWidget {
   QLineEdit* verfuegbar_;
   QPushButton* bDownload_;
   QPushButton* bInstallation_;
+  QLabel* paketHinweis_ = nullptr;
 };
 
 // The messages of the update window.
 QString DownloadGescheitert();
+QString PaketHinweis();
+
+// Whether the update window may download and start a new version's installer: a build setting,
+// off where the system's package manager installed the program. Tests can set it (nullopt: the
+// build setting again).
+bool SelbstUpdateMoeglich();
+void SelbstUpdateFestlegen(std::optional<bool> moeglich);

@@ -1,10 +1,15 @@
 // Number set, prize classes, money and dates.
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "core/datum.h"
 #include "core/geld.h"
+#include "core/zahlformat.h"
 #include "core/var_def.h"
 #include "core/zahltext.h"
 
@@ -95,4 +100,28 @@ TEST(Zahltext, GanzzahlenWieDieLaufzeit) {
       {"99999999999", std::nullopt}};
   for (const auto& [text, erwartet] : faelle) EXPECT_EQ(TextAlsGanzzahl(QString::fromUtf8(text)), erwartet) << text;
   EXPECT_EQ(KeinIntegerwert(QStringLiteral("abc")), QStringLiteral("'abc' ist kein gültiger Integerwert"));
+}
+
+TEST(Zahlformat, LibrariesSchreibenUndLesenZahlenImCFormat) {
+  // Under the German locale the C library writes "8,5" and stops reading "2.5" at the point; inside
+  // the guard (as around the spreadsheet libraries) both are the file formats' "8.5" and 2.5.
+  const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string alt = vorher ? vorher : "C";
+  const bool deutsch = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+  char text[32];
+  if (deutsch) {
+    std::snprintf(text, sizeof text, "%g", 8.5);
+    EXPECT_STREQ(text, "8,5");
+  }
+  {
+    const CZahlenformat cZahlen;
+    std::snprintf(text, sizeof text, "%g", 8.5);
+    EXPECT_STREQ(text, "8.5");
+    EXPECT_EQ(std::strtod("2.5", nullptr), 2.5);
+  }
+  if (deutsch) {
+    std::snprintf(text, sizeof text, "%g", 8.5);
+    EXPECT_STREQ(text, "8,5");  // only for the guarded code
+  }
+  std::setlocale(LC_NUMERIC, alt.c_str());
 }

@@ -25,10 +25,10 @@ class Hauptfenster : public DatenOrdnerTest {
     fenster.reset();
     DatenOrdnerTest::TearDown();
   }
-  void Starten() {
+  void Starten(const QStringList& befehlszeile = {}) {
     fenster = std::make_unique<TFAuswertung>();
     fenster->Erzeugen();
-    fenster->Anzeigen();
+    fenster->Anzeigen(befehlszeile);
   }
   QString Schein(const QString& name) {
     EXPECT_TRUE(ScheinSchreiben(Reihen({{2, 9, 17, 25, 30}}), "1", "1", Pfad(name)).ok());
@@ -92,6 +92,22 @@ TEST_F(Hauptfenster, FehlendeDateiUndBeispielschein) {
   Starten();
   EXPECT_EQ(meldungen.Texte(), QStringList{QStringLiteral("Die mit dem Programmstart zu ladende Datei weg.vnds\r\r wurde nicht gefunden.")});
   EXPECT_EQ(TabTexte(), QStringList{"da"});
+}
+
+TEST_F(Hauptfenster, ScheineDerBefehlszeileOhneGemerkteListeZuAendern) {
+  // A double-click on a ticket file: it opens in a tab after the remembered ones and is shown; the
+  // remembered list stays, the sample ticket is not opened, a missing file is reported.
+  ASSERT_TRUE(ScheinSchreiben(Reihen({{1, 2, 3, 4, 5}}), "1", "1", Pfad("Demo-Tippschein.vnds")).ok());
+  Starten({Schein("doppelklick.vnds")});
+  EXPECT_EQ(TabTexte(), QStringList{"doppelklick"});
+  EXPECT_FALSE(Ini().Existiert());
+
+  DateienMerken(Ini(), {Schein("gemerkt.vnds")});
+  Starten({Schein("eins.vnds"), Pfad("fehlt.vnds"), Schein("zwei.vnds")});
+  EXPECT_EQ(TabTexte(), (QStringList{"gemerkt", "eins", "zwei"}));
+  EXPECT_EQ(fenster->Tabs()->currentIndex(), 2);
+  EXPECT_EQ(meldungen.Texte(), QStringList{QStringLiteral("Die mit dem Programmstart zu ladende Datei fehlt.vnds\r\r wurde nicht gefunden.")});
+  EXPECT_EQ(GemerkteDateien(Ini()), QStringList{Pfad("gemerkt.vnds")});
 }
 
 TEST_F(Hauptfenster, TabsSchliessenUndGespeicherteZiehungErreichtDasPanel) {

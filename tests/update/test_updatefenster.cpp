@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -206,4 +207,31 @@ TEST_F(Updatefenster, VersionspruefungUndInstallation) {
   QTest::mouseClick(u->Installation(), Qt::LeftButton);
   EXPECT_TRUE(meldungen.Texte().last().startsWith("Update konnte nicht gestartet werden."));
   EXPECT_FALSE(plattform.beendet);
+}
+
+TEST_F(Updatefenster, PaketVersionPrueftNurUndVerweistAufDieSoftwareverwaltung) {
+  // A program installed by the system's package manager does not replace itself.
+  SelbstUpdateFestlegen(false);
+  Datei(gz);
+  Starten();
+  haupt->BUpdateClick();
+  TFUpdate* u = Update();
+  ASSERT_TRUE(u);
+  Warten();
+  EXPECT_FALSE(u->Download()->isVisible());
+  EXPECT_FALSE(u->Installation()->isVisible());
+  auto* hinweis = u->findChild<QLabel*>("LPaketHinweis");
+  ASSERT_TRUE(hinweis);
+  EXPECT_TRUE(hinweis->isVisible());
+  EXPECT_EQ(hinweis->text(), PaketHinweis());
+  server.Setzen("/downloads/verinfos.vdx", VersionsSatz("1.3.0.0", 0));
+  QTest::mouseClick(u->findChild<QPushButton*>("BPruefen"), Qt::LeftButton);
+  EXPECT_EQ(u->Verfuegbar()->text(), QStringLiteral("1.3.0.0"));  // the check stays
+  EXPECT_FALSE(u->Download()->isEnabled());
+  u->BDownloadClick();
+  u->BInstallationClick();
+  EXPECT_EQ(server.Anfragen("/downloads/vandoupdate.exe"), 0);
+  EXPECT_TRUE(plattform.installer.isEmpty());
+  EXPECT_TRUE(meldungen.meldungen.empty());
+  SelbstUpdateFestlegen(std::nullopt);
 }
