@@ -19,6 +19,7 @@
 #include "tools/hilfe.h"
 #include "ui/meldungen.h"
 #include "navigation.h"
+#include "core/einstellungen.h"
 #include "core/programmwerte.h"
 #include "core/schein.h"
 #include "ui/skin.h"
@@ -54,6 +55,8 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
   Programm p;
   // 1. The start screen; before it the process-wide values every window reads.
   GebietsschemaFestlegen();
+  // A settings file that cannot be read whole is kept as it is and reported once.
+  EinstellungenMelderSetzen([](const QString& text) { Warnung(text); });
   const DatenOrdnerErgebnis ordner = WerteErmitteln(programmOrdner, datenBasis);
   p.start = new TFStart;
   // 2. Shown centred and painted at once.

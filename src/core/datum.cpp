@@ -12,7 +12,14 @@ std::function<QDate()>& HeuteQuelle() {
 }
 }  // namespace
 
-QDate DatumAlsQDate(double datum) { return Ursprung.addDays(static_cast<qint64>(std::floor(datum))); }
+QDate DatumAlsQDate(double datum) {
+  // A damaged record may hold any double: only days a calendar can show become a date (years 1 to
+  // 9999); NaN, infinities and values far beyond give an invalid date, whose text is empty.
+  constexpr double Tage = 3'000'000;
+  if (!(std::fabs(datum) < Tage)) return {};
+  const QDate tag = Ursprung.addDays(static_cast<qint64>(std::floor(datum)));
+  return tag.year() >= 1 && tag.year() <= 9999 ? tag : QDate();
+}
 
 double QDateAlsDatum(const QDate& tag) { return static_cast<double>(Ursprung.daysTo(tag)); }
 
@@ -22,7 +29,10 @@ QString KurzesDatumsFormat() {
   return f;
 }
 
-QString DatumAlsText(double datum) { return QLocale().toString(DatumAlsQDate(datum), KurzesDatumsFormat()); }
+QString DatumAlsText(double datum) {
+  const QDate tag = DatumAlsQDate(datum);
+  return tag.isValid() ? QLocale().toString(tag, KurzesDatumsFormat()) : QString();
+}
 
 std::optional<double> TextAlsDatum(const QString& text) {
   const QDate tag = QLocale().toDate(text.trimmed(), KurzesDatumsFormat());

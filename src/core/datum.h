@@ -8,6 +8,8 @@
 #include <QDate>
 #include <QString>
 
+// Invalid for a value that is no calendar day of the years 1 to 9999 (NaN, 1e300, ...); its text
+// is then empty.
 QDate DatumAlsQDate(double datum);
 double QDateAlsDatum(const QDate& tag);
 

@@ -12,27 +12,50 @@
 #include "zahltext.h"
 
 namespace {
-// Windows-1252 characters 0x80..0x9F; the rest of the code page equals Latin-1.
-constexpr char16_t Cp1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// A settings file as text: UTF-8 with or without byte-order mark, UTF-16 LE/BE with byte-order mark
+// (Windows editors save so), or Windows-1252 (files of the Windows program). A file that cannot be
+// read whole (NUL bytes, a broken or cut-off encoding) is marked as such.
+struct Gelesen {
+  std::string utf8;
+  bool ganz = true;
+};
 
-// The file's text as UTF-8: files made by the Windows program are in Windows-1252.
-std::string AlsUtf8(const QByteArray& roh) {
-  QByteArray daten = roh;
-  if (daten.startsWith("\xEF\xBB\xBF")) daten.remove(0, 3);
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(daten);
-  if (utf8.hasError()) {
-    text.clear();
-    text.reserve(daten.size());
-    for (char c : daten) {
-      const auto b = static_cast<unsigned char>(c);
-      text += (b >= 0x80 && b < 0xA0) ? QChar(Cp1252[b - 0x80]) : QChar(b);
+bool UnvollstaendigesUtf8Ende(const QByteArray& d) {
+  // The last bytes begin a multi-byte character that the file does not finish.
+  for (qsizetype i = d.size() - 1, zurueck = 0; i >= 0 && zurueck < 4; --i, ++zurueck) {
+    const auto b = static_cast<unsigned char>(d[i]);
+    if ((b & 0xC0) == 0x80) continue;
+    const int laenge = (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
+    return laenge > zurueck + 1;
+  }
+  return false;
+}
+
+Gelesen Dekodieren(const QByteArray& roh) {
+  Gelesen g;
+  QString text;
+  auto streng = [&](QStringDecoder::Encoding kodierung, QByteArrayView daten) {
+    QStringDecoder d(kodierung, QStringDecoder::Flag::Stateless);
+    text = d.decode(daten);
+    return !d.hasError();
+  };
+  if (roh.startsWith("\xEF\xBB\xBF")) {
+    g.ganz = streng(QStringDecoder::Utf8, QByteArrayView(roh).sliced(3));
+  } else if (roh.startsWith("\xFF\xFE")) {
+    g.ganz = roh.size() % 2 == 0 && streng(QStringDecoder::Utf16LE, QByteArrayView(roh).sliced(2));
+  } else if (roh.startsWith("\xFE\xFF")) {
+    g.ganz = roh.size() % 2 == 0 && streng(QStringDecoder::Utf16BE, QByteArrayView(roh).sliced(2));
+  } else if (!streng(QStringDecoder::Utf8, roh)) {
+    if (UnvollstaendigesUtf8Ende(roh) && streng(QStringDecoder::Utf8, QByteArrayView(roh).first(roh.size() - 1))) {
+      g.ganz = false;  // cut off in the middle of a character
+    } else {
+      QStringDecoder cp1252("windows-1252");
+      text = cp1252.isValid() ? cp1252.decode(roh) : QString::fromLatin1(roh);
     }
   }
-  return text.toStdString();
+  if (text.contains(QChar(u'\0'))) g.ganz = false;
+  g.utf8 = text.toStdString();
+  return g;
 }
 
 struct Ini {
@@ -40,11 +63,33 @@ struct Ini {
   Ini() { ini.SetSpaces(false); }
 };
 
-bool Laden(const QString& pfad, Ini& i) {
+// Files that cannot be read whole are reported once per run.
+std::function<void(const QString&)>& Melder() {
+  static std::function<void(const QString&)> melder;
+  return melder;
+}
+
+void Beschaedigt(const QString& pfad) {
+  static QStringList gemeldet;
+  if (gemeldet.contains(pfad)) return;
+  gemeldet << pfad;
+  if (Melder()) Melder()(EinstellungenUnlesbar(pfad));
+}
+
+enum class Zustand { Fehlt, Gelesen, Beschaedigt };
+
+Zustand Laden(const QString& pfad, Ini& i) {
   QFile datei(pfad);
-  if (!datei.open(QIODevice::ReadOnly)) return false;
-  const std::string text = AlsUtf8(datei.readAll());
-  return i.ini.LoadData(text) >= 0;
+  if (!datei.open(QIODevice::ReadOnly)) return Zustand::Fehlt;
+  const QByteArray roh = datei.readAll();
+  const Gelesen g = Dekodieren(roh);
+  if (datei.error() != QFileDevice::NoError || !g.ganz || i.ini.LoadData(g.utf8) < 0) {
+    // Nothing of a damaged file is used, and it is never rewritten from what could be read.
+    i.ini.Reset();
+    Beschaedigt(pfad);
+    return Zustand::Beschaedigt;
+  }
+  return Zustand::Gelesen;
 }
 
 QByteArray U8(const QString& s) { return s.toUtf8(); }
@@ -63,7 +108,7 @@ bool Einstellungen::Existiert() const { return QFileInfo(pfad_).isFile(); }
 
 std::optional<QString> Einstellungen::Lesen(const QString& sektion, const QString& schluessel) const {
   Ini i;
-  if (!Laden(pfad_, i)) return std::nullopt;
+  if (Laden(pfad_, i) != Zustand::Gelesen) return std::nullopt;
   const char* wert = i.ini.GetValue(U8(sektion).constData(), U8(schluessel).constData(), nullptr);
   if (!wert) return std::nullopt;
   return QString::fromUtf8(wert);
@@ -72,7 +117,7 @@ std::optional<QString> Einstellungen::Lesen(const QString& sektion, const QStrin
 QList<Einstellungen::Eintrag> Einstellungen::Sektion(const QString& sektion) const {
   QList<Eintrag> eintraege;
   Ini i;
-  if (!Laden(pfad_, i)) return eintraege;
+  if (Laden(pfad_, i) != Zustand::Gelesen) return eintraege;
   CSimpleIniA::TNamesDepend schluessel;
   if (!i.ini.GetAllKeys(U8(sektion).constData(), schluessel)) return eintraege;
   schluessel.sort(CSimpleIniA::Entry::LoadOrder());
@@ -98,7 +143,7 @@ bool Einstellungen::Wahr(const QString& sektion, const QString& schluessel, bool
 
 Ergebnis Einstellungen::Schreiben(const QString& sektion, const QList<Eintrag>& eintraege) const {
   Ini i;
-  Laden(pfad_, i);
+  if (Laden(pfad_, i) == Zustand::Beschaedigt) return {};  // kept as it is; reported once
   for (const auto& [schluessel, wert] : eintraege)
     i.ini.SetValue(U8(sektion).constData(), U8(schluessel).constData(), U8(wert).constData());
   return Speichern(pfad_, i);
@@ -106,11 +151,24 @@ Ergebnis Einstellungen::Schreiben(const QString& sektion, const QList<Eintrag>& 
 
 Ergebnis Einstellungen::SektionErsetzen(const QString& sektion, const QList<Eintrag>& eintraege) const {
   Ini i;
-  Laden(pfad_, i);
+  if (Laden(pfad_, i) == Zustand::Beschaedigt) return {};  // kept as it is; reported once
   i.ini.Delete(U8(sektion).constData(), nullptr, true);
   for (const auto& [schluessel, wert] : eintraege)
     i.ini.SetValue(U8(sektion).constData(), U8(schluessel).constData(), U8(wert).constData());
   return Speichern(pfad_, i);
+}
+
+QString EinstellungenUnlesbar(const QString& pfad) {
+  return QStringLiteral("Die Einstellungsdatei %1 kann nicht vollständig gelesen werden.").arg(QDir::toNativeSeparators(pfad)) + CRCR +
+         QStringLiteral("Sie bleibt unverändert; bis sie repariert oder gelöscht ist, arbeitet das Programm mit den Voreinstellungen.");
+}
+
+void EinstellungenMelderSetzen(std::function<void(const QString&)> melder) { Melder() = std::move(melder); }
+
+bool EinstellungenGanzLesbar(const QByteArray& inhalt) {
+  CSimpleIniA ini(true, false, false);
+  const Gelesen g = Dekodieren(inhalt);
+  return g.ganz && ini.LoadData(g.utf8) >= 0;
 }
 
 QString EinstellungenSchreibFehler(const QString& pfad) {

@@ -2,6 +2,7 @@
 // other sections, keys and comments kept), opened for every access and never held open.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -60,3 +61,12 @@ QStringList GemerkteDateien(const Einstellungen& einstellungen);
 
 // The message of a refused settings write.
 QString EinstellungenSchreibFehler(const QString& pfad);
+
+// A settings file that cannot be read whole (NUL bytes, a broken or cut-off encoding) is used as if
+// it held nothing and is never written: the player's file stays as it is. It is reported once per
+// run through the reporter the windows install (none: nothing is shown).
+QString EinstellungenUnlesbar(const QString& pfad);
+void EinstellungenMelderSetzen(std::function<void(const QString&)> melder);
+// Whether settings file contents can be read whole (UTF-8 with or without byte-order mark, UTF-16
+// with byte-order mark, Windows-1252).
+bool EinstellungenGanzLesbar(const QByteArray& inhalt);

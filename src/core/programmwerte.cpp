@@ -2,7 +2,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QStandardPaths>
+
+namespace {
+QString MitTrenner(QString pfad) {
+  pfad = QDir::fromNativeSeparators(pfad);
+  if (!pfad.endsWith(QLatin1Char('/'))) pfad += QLatin1Char('/');
+  return pfad;
+}
+}  // namespace
+
+QString PrivaterTempOrdner() {
+  // mkdtemp: a new folder that only this user can enter; removed when the program ends.
+  static QTemporaryDir ordner(MitTrenner(QDir::tempPath()) + QStringLiteral("kelvaro-XXXXXX"));
+  if (ordner.isValid()) return MitTrenner(ordner.path());
+  return MitTrenner(QDir::homePath());  // no private temporary folder: the player's own home
+}
 
 Programmwerte& Werte() {
   static Programmwerte werte;
@@ -15,11 +31,6 @@ void GebietsschemaFestlegen() {
 }
 
 namespace {
-QString MitTrenner(QString pfad) {
-  pfad = QDir::fromNativeSeparators(pfad);
-  if (!pfad.endsWith(QLatin1Char('/'))) pfad += QLatin1Char('/');
-  return pfad;
-}
 
 QString DatenBasis() {
 #ifdef Q_OS_WIN
@@ -35,7 +46,7 @@ QString DatenBasis() {
 DatenOrdnerErgebnis WerteErmitteln(const QString& programmOrdner, const QString& datenBasis) {
   Programmwerte& w = Werte();
   w.programmOrdner = MitTrenner(programmOrdner);
-  w.testDatei = MitTrenner(QDir::tempPath()) + QStringLiteral("tmp.tmp");
+  w.testDatei = PrivaterTempOrdner() + QStringLiteral("tmp.tmp");
 
   DatenOrdnerErgebnis ergebnis;
   const QString basis = MitTrenner(datenBasis.isEmpty() ? DatenBasis() : datenBasis);

@@ -12,7 +12,7 @@ struct Programmwerte {
   // Folders end with '/'.
   QString programmOrdner;
   QString datenOrdner;
-  QString testDatei;   // temporary file of every download
+  QString testDatei;   // temporary file of every download, in a folder only the player can enter
   QString hilfeDatei;  // the help file: beside the program (build tree) or in share/kelvaro/
   QString helferOrdner;  // the helper programs: beside the program or in libexec/kelvaro/
   QLocale geldFormat;  // the locale's number and currency format, taken once
@@ -35,6 +35,10 @@ struct DatenOrdnerErgebnis {
 // help file, helper folder, then takes the money format. The data folder is the user's data location followed by
 // "Kelvaro/" unless datenBasis names another base (tests).
 DatenOrdnerErgebnis WerteErmitteln(const QString& programmOrdner, const QString& datenBasis = QString());
+
+// A folder of this run that only the player can enter (created on first use, removed at the end),
+// for the temporary files of downloads; another user can neither read nor replace them.
+QString PrivaterTempOrdner();
 
 // Where a file of the program's own lies: beside the program (the build tree), else in the folder
 // the installation gives relative to the program's folder. Ends with '/'.

@@ -95,7 +95,8 @@ Ergebnis CsvSchreiben(const TabellenDaten& reihen, const QString& pfad) {
 }
 
 int CsvLesen(Tabelle& reihen, const QString& pfad, Ergebnis* fehler) {
-  reihen.DatenLeeren();
+  // Every cell outside the header row and the row-number column is emptied; one data row stays.
+  reihen.DatenLeeren(true);
   reihen.SetzeZeilen(2);
   QFile datei(pfad);
   QByteArray daten;

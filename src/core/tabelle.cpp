@@ -28,8 +28,13 @@ int Tabelle::GespeicherteSpalten(int zeile) const {
   return n;
 }
 
-void Tabelle::DatenLeeren() {
-  if (zellen_.size() > 1) zellen_.resize(1);
+void Tabelle::DatenLeeren(bool ohneSpalte0) {
+  if (!ohneSpalte0) {
+    if (zellen_.size() > 1) zellen_.resize(1);
+    return;
+  }
+  for (std::size_t z = 1; z < zellen_.size(); ++z)
+    if (zellen_[z].size() > 1) zellen_[z].resize(1);
 }
 
 Tabelle Tabelle::Reihentabelle() {

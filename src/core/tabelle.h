@@ -30,8 +30,9 @@ class Tabelle : public TabellenDaten {
   void SetzeZelle(int zeile, int spalte, const QString& text);
   // The stored parts of a row, also those beyond the visible columns.
   int GespeicherteSpalten(int zeile) const;
-  // Empties every cell of the data rows (row >= 1), also hidden ones.
-  void DatenLeeren();
+  // Empties every cell of the data rows (row >= 1), also hidden ones; with ohneSpalte0 the row
+  // header column keeps its texts.
+  void DatenLeeren(bool ohneSpalte0 = false);
 
   // The row table layout: column 0 "Reihe", columns 1..5 "Z1".."Z5", one empty data row.
   static Tabelle Reihentabelle();

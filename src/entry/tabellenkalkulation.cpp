@@ -4,23 +4,20 @@
 #include <limits>
 #include <vector>
 
+#include <sys/resource.h>
+
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
-#include <freexl.h>
-#include <ixion/cell_access.hpp>
-#include <ixion/model_context.hpp>
-#include <orcus/format_detection.hpp>
-#include <orcus/orcus_ods.hpp>
-#include <orcus/orcus_xlsx.hpp>
-#include <orcus/spreadsheet/document.hpp>
-#include <orcus/spreadsheet/factory.hpp>
-#include <orcus/spreadsheet/sheet.hpp>
 #include <xlsxwriter.h>
 
+#include "core/datum.h"
 #include "core/programmwerte.h"
 #include "core/zahlformat.h"
 
@@ -35,107 +32,6 @@ QString ImportFehler(const QString& pfad, const QString& grund) {
 QString ZahlText(double v) {
   if (std::isfinite(v) && v == std::trunc(v) && std::fabs(v) < 9.0e15) return QString::number(static_cast<qlonglong>(v));
   return QLocale().toString(v, 'g', 15);
-}
-
-void Fuellen(Tabelle& raster, int l, int k, const std::function<QString(int, int)>& zelle) {
-  raster.SetzeZeilen(l + 1);
-  raster.SetzeSpalten(k + 1);
-  for (int r = 1; r <= l; ++r) {
-    raster.SetzeZelle(r, 0, QString::number(r));
-    for (int c = 1; c <= k; ++c) raster.SetzeZelle(r, c, zelle(r - 1, c - 1));
-  }
-}
-
-QString FreeXLGrund(int code) {
-  switch (code) {
-    case FREEXL_FILE_NOT_FOUND: return QStringLiteral("Die Datei ist nicht vorhanden.");
-    case FREEXL_INSUFFICIENT_MEMORY: return QStringLiteral("Nicht genug Arbeitsspeicher.");
-    case FREEXL_CRAFTED_FILE: return QStringLiteral("Die Datei ist beschädigt.");
-    case FREEXL_BIFF_WORKBOOK_NOT_FOUND: return QStringLiteral("Die Datei enthält keine Arbeitsmappe.");
-    case FREEXL_UNSUPPORTED_CHARSET:
-    case FREEXL_INVALID_CHARACTER: return QStringLiteral("Der Zeichensatz der Datei wird nicht unterstützt.");
-    default: return QStringLiteral("Die Datei ist keine lesbare Excel-Arbeitsmappe (FreeXL-Fehler %1).").arg(code);
-  }
-}
-
-Ergebnis XlsLesen(Tabelle& raster, const QString& pfad) {
-  const void* handle = nullptr;
-  int rc = freexl_open(QFile::encodeName(pfad).constData(), &handle);
-  unsigned int zeilen = 0;
-  unsigned short spalten = 0;
-  if (rc == FREEXL_OK) rc = freexl_select_active_worksheet(handle, 0);
-  if (rc == FREEXL_OK) rc = freexl_worksheet_dimensions(handle, &zeilen, &spalten);
-  if (rc != FREEXL_OK) {
-    freexl_close(handle);
-    return {ImportFehler(pfad, FreeXLGrund(rc))};
-  }
-  // The last used row and column that hold a value (an empty sheet counts its cell A1).
-  auto wert = [&](unsigned int r, unsigned short c) -> QString {
-    FreeXL_CellValue v;
-    if (freexl_get_cell_value(handle, r, c, &v) != FREEXL_OK) return {};
-    switch (v.type) {
-      case FREEXL_CELL_INT: return QString::number(v.value.int_value);
-      case FREEXL_CELL_DOUBLE: return ZahlText(v.value.double_value);
-      case FREEXL_CELL_TEXT:
-      case FREEXL_CELL_SST_TEXT:
-      case FREEXL_CELL_DATE:
-      case FREEXL_CELL_DATETIME:
-      case FREEXL_CELL_TIME: return QString::fromUtf8(v.value.text_value);
-      default: return {};
-    }
-  };
-  int l = 1, k = 1;
-  // (The dimensions are counted differently by FreeXL versions; one row and column more is read.)
-  for (unsigned int r = 0; r <= zeilen; ++r)
-    for (unsigned short c = 0; c <= spalten; ++c)
-      if (!wert(r, c).isEmpty()) {
-        l = std::max(l, static_cast<int>(r) + 1);
-        k = std::max(k, static_cast<int>(c) + 1);
-      }
-  Fuellen(raster, l, k, [&](int r, int c) { return wert(static_cast<unsigned int>(r), static_cast<unsigned short>(c)); });
-  freexl_close(handle);
-  return {};
-}
-
-Ergebnis OrcusLesen(Tabelle& raster, const QString& pfad, const QByteArray& daten) {
-  namespace ss = orcus::spreadsheet;
-  try {
-    const auto format = orcus::detect(reinterpret_cast<const unsigned char*>(daten.constData()), static_cast<std::size_t>(daten.size()));
-    ss::document doc({1048576, 16384});
-    ss::import_factory fabrik(doc);
-    const std::string_view strom(daten.constData(), static_cast<std::size_t>(daten.size()));
-    if (format == orcus::format_t::xlsx) {
-      orcus::orcus_xlsx filter(&fabrik);
-      filter.read_stream(strom);
-    } else if (format == orcus::format_t::ods) {
-      orcus::orcus_ods filter(&fabrik);
-      filter.read_stream(strom);
-    } else {
-      return {ImportFehler(pfad, QStringLiteral("Das Dateiformat wird nicht erkannt; lesbar sind .xlsx, .xlsm, .ods und .xls."))};
-    }
-    if (doc.get_sheet_count() == 0) return {ImportFehler(pfad, QStringLiteral("Die Datei enthält kein Tabellenblatt."))};
-    const ss::sheet* blatt = doc.get_sheet(0);
-    const ixion::model_context& kontext = doc.get_model_context();
-    const ixion::abs_range_t bereich = blatt->get_data_range();
-    const bool leer = !bereich.valid() || bereich.last.row < 0 || bereich.last.column < 0;
-    const int l = leer ? 1 : bereich.last.row + 1, k = leer ? 1 : bereich.last.column + 1;
-    Fuellen(raster, l, k, [&](int r, int c) -> QString {
-      if (leer) return {};
-      const ixion::cell_access zelle = kontext.get_cell_access(ixion::abs_address_t(blatt->get_index(), r, c));
-      switch (zelle.get_value_type()) {
-        case ixion::cell_value_t::numeric: return ZahlText(zelle.get_numeric_value());
-        case ixion::cell_value_t::string: {
-          const std::string_view s = zelle.get_string_value();
-          return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-        }
-        case ixion::cell_value_t::boolean: return zelle.get_boolean_value() ? QStringLiteral("WAHR") : QStringLiteral("FALSCH");
-        default: return {};
-      }
-    });
-  } catch (const std::exception& e) {
-    return {ImportFehler(pfad, QString::fromUtf8(e.what()))};
-  }
-  return {};
 }
 }  // namespace
 
@@ -181,13 +77,105 @@ Ergebnis ExportSchreiben(const TabellenDaten& raster, const QString& blattName, 
   return {};
 }
 
-Ergebnis ExcelImport(Tabelle& raster, const QString& pfad) {
-  QFile datei(pfad);
-  if (!datei.open(QIODevice::ReadOnly)) return {ImportFehler(pfad, datei.errorString())};
-  const QByteArray daten = datei.readAll();
-  if (datei.error() != QFileDevice::NoError) return {ImportFehler(pfad, datei.errorString())};
-  datei.close();
-  // Binary .xls workbooks are compound files; everything else is told apart by its content.
-  if (daten.startsWith(QByteArray::fromHex("D0CF11E0A1B11AE1"))) return XlsLesen(raster, pfad);
-  return OrcusLesen(raster, pfad, daten);
+void BlattInTabelle(const Blattinhalt& blatt, Tabelle& raster) {
+  // An empty sheet counts its cell A1.
+  const int l = std::max<int>(1, static_cast<int>(blatt.zeilen)), k = std::max<int>(1, static_cast<int>(blatt.spalten));
+  raster.SetzeZeilen(l + 1);
+  raster.SetzeSpalten(k + 1);
+  for (int r = 1; r <= l; ++r) raster.SetzeZelle(r, 0, QString::number(r));
+  // Each text once: cells with the same text share it.
+  std::vector<QString> texte;
+  texte.reserve(blatt.texte.size());
+  for (const std::string& t : blatt.texte) texte.push_back(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+  for (const auto& c : blatt.zellen) raster.SetzeZelle(static_cast<int>(c.zeile) + 1, static_cast<int>(c.spalte) + 1, ZellText(c, texte));
+}
+
+QString ZellText(const Blattinhalt::Zelle& zelle, const std::vector<QString>& texte) {
+  switch (zelle.art) {
+    case Blattinhalt::Art::Text: return zelle.text < texte.size() ? texte[zelle.text] : QString();
+    case Blattinhalt::Art::Zahl: return ZahlText(zelle.zahl);
+    case Blattinhalt::Art::Wahrheitswert: return zelle.zahl != 0 ? QStringLiteral("WAHR") : QStringLiteral("FALSCH");
+    case Blattinhalt::Art::Datum: {
+      if (!std::isfinite(zelle.zahl)) return {};
+      const double tag = std::floor(zelle.zahl);
+      QString text = DatumAlsText(tag);
+      const int sekunden = static_cast<int>(std::lround((zelle.zahl - tag) * 86400.0));
+      if (sekunden > 0 && sekunden < 86400) text += QLatin1Char(' ') + QTime(0, 0).addSecs(sekunden).toString(QStringLiteral("HH:mm:ss"));
+      return text;
+    }
+  }
+  return {};
+}
+
+QString TabellenLeser() { return Werte().helferOrdner + QStringLiteral("kelvaro-tabellenleser"); }
+
+Blatteinlesen BlattEinlesen(const QString& pfad, const std::atomic<bool>* abbrechen) {
+  Blatteinlesen e;
+  const QString leser = TabellenLeser();
+  if (!QFileInfo(leser).isExecutable()) {
+    e.grund = QStringLiteral("Das Leseprogramm %1 fehlt; bitte installieren Sie Kelvaro neu.").arg(QDir::toNativeSeparators(leser));
+    return e;
+  }
+  QProcess prozess;
+  prozess.setProgram(leser);
+  prozess.setArguments({pfad});
+  prozess.setProcessChannelMode(QProcess::SeparateChannels);
+  prozess.setStandardInputFile(QProcess::nullDevice());
+  prozess.setStandardErrorFile(QProcess::nullDevice());
+  prozess.setChildProcessModifier([] {
+    // A crafted file must not take the machine's memory or run for ever.
+    rlimit zeit{Tabellenleser::CpuSekunden, Tabellenleser::CpuSekunden + 1};
+    setrlimit(RLIMIT_CPU, &zeit);
+#ifndef KELVARO_SANITIZE  // the sanitizers' shadow memory needs an unlimited address space
+    rlimit speicher{Tabellenleser::Speicher, Tabellenleser::Speicher};
+    setrlimit(RLIMIT_AS, &speicher);
+#endif
+  });
+  prozess.start();
+  if (!prozess.waitForStarted(10000)) {
+    e.grund = QStringLiteral("Das Leseprogramm kann nicht gestartet werden (%1).").arg(prozess.errorString());
+    return e;
+  }
+  QByteArray ausgabe;
+  QElapsedTimer uhr;
+  uhr.start();
+  while (prozess.state() != QProcess::NotRunning) {
+    if (abbrechen && *abbrechen) {
+      prozess.kill();
+      prozess.waitForFinished(5000);
+      e.abgebrochen = true;
+      return e;
+    }
+    if (uhr.elapsed() > Tabellenleser::Millisekunden) {
+      prozess.kill();
+      prozess.waitForFinished(5000);
+      e.grund = QStringLiteral("Das Lesen der Datei dauert zu lange; sie ist vermutlich beschädigt oder zu groß.");
+      return e;
+    }
+    prozess.waitForReadyRead(50);
+    ausgabe += prozess.readAllStandardOutput();
+  }
+  ausgabe += prozess.readAllStandardOutput();
+  if (prozess.exitStatus() != QProcess::NormalExit || prozess.exitCode() != 0) {
+    e.grund = QStringLiteral("Die Datei bringt das Leseprogramm zum Absturz; sie ist vermutlich beschädigt.");
+    return e;
+  }
+  auto ergebnis = BlattDekodieren(ausgabe);
+  if (!ergebnis) {
+    e.grund = QStringLiteral("Das Leseprogramm hat kein lesbares Ergebnis geliefert.");
+    return e;
+  }
+  if (const QString* grund = std::get_if<QString>(&*ergebnis))
+    e.grund = *grund;
+  else
+    e.blatt = std::move(std::get<Blattinhalt>(*ergebnis));
+  return e;
+}
+
+Ergebnis ExcelImport(Tabelle& raster, const QString& pfad, const std::atomic<bool>* abbrechen) {
+  Blatteinlesen e = BlattEinlesen(pfad, abbrechen);
+  if (e.abgebrochen) return {};
+  if (!e.blatt) return {ImportFehler(pfad, e.grund)};
+  BlattInTabelle(*e.blatt, raster);
+  return {};
 }

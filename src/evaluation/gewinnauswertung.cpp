@@ -131,7 +131,8 @@ Auswertung ScheinAuswerten(const AuswertungsEingabe& e) {
   const long double einsatz = static_cast<long double>(r.GewAuswListe.size()) * anzahlReihen * e.preis;
   if (einsatz != 0) {
     const long double q = r.gesamt.AlsZahl() / einsatz * 100.0L;
-    if (std::isfinite(q)) r.quote = static_cast<double>(std::nearbyintl(q * 10000.0L) / 10000.0L);
+    const long double zehntausendstel = std::nearbyintl(q * 10000.0L);
+    if (std::isfinite(zehntausendstel) && std::fabs(zehntausendstel) < 9.0e18L) r.quote = static_cast<std::int64_t>(zehntausendstel);
   }
   return a;
 }
@@ -144,9 +145,14 @@ QString AuswertungsErgebnis::GesamtAnteilText() const {
 
 QString AuswertungsErgebnis::QuoteText() const {
   if (!quote) return QStringLiteral("---");
-  // "%2.2f %%": two decimals, the locale's decimal separator, no thousands separators.
-  QString zahl = QString::number(*quote, 'f', 2);
-  zahl.replace(QLatin1Char('.'), QLocale().decimalPoint());
+  // "%2.2f %%": two decimals, the locale's decimal separator, no thousands separators. The count of
+  // ten-thousandths is rounded to hundredths half away from zero, one rule for every value (a binary
+  // double would round 4761,9050 down and 0,1250 up).
+  const std::int64_t q = *quote, betrag = q < 0 ? -q : q;
+  const std::int64_t hundertstel = (betrag + 50) / 100;
+  QString zahl = QString::number(hundertstel / 100) + QLocale().decimalPoint() +
+                 QStringLiteral("%1").arg(hundertstel % 100, 2, 10, QLatin1Char('0'));
+  if (q < 0 && hundertstel != 0) zahl.prepend(QLatin1Char('-'));
   return zahl + QStringLiteral(" %");
 }
 

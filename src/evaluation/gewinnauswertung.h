@@ -41,14 +41,16 @@ struct AuswertungsErgebnis {
   std::array<std::optional<Geld>, 6> anteil;  // the player's part of each class's prize
   Geld gesamt;
   std::optional<Geld> gesamtAnteil;           // none when the total share count is 0
-  std::optional<double> quote;                // percent, 4 decimals; none when draws*rows*price is 0
+  // The return rate in ten-thousandths of a percent (4 decimals, rounded ties to even); none when
+  // draws * rows * price is 0. Shown with 2 decimals, rounded half away from zero from this count.
+  std::optional<std::int64_t> quote;
   Geld hoechstGewinn;
   QString hoechstDatum;                        // empty when nothing was won
   int hoechstZeile = 0;                        // result row of the highest win, 0 when none
 
   QString GesamtText() const;       // "116,00 €"
   QString GesamtAnteilText() const; // "2,66 €" or "---"
-  QString QuoteText() const;        // "37,50 %" or "---"
+  QString QuoteText() const;        // "37,50 %" or "---"; 4761,9050 shows 4761,91, 0,1250 shows 0,13
   QString HoechstText() const;      // "0,00 €" when nothing was won
   // "-" for 0, else the count (the panel centres it).
   QString KlassenText(int treffer) const;

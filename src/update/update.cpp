@@ -131,10 +131,12 @@ void TFUpdate::FehlendeZiehungenPruefen(bool nachDownload) {
       FrageMitAbbrechen(QStringLiteral("Es fehlen jegliche Gewinnreihen.") + CRCR + QStringLiteral("Soll ich deren Download gleich starten?"),
                         this) != Antwort::Ja)
     return;
-  if (!GZDownload()) Information(DownloadGescheitert(), this);
+  // A cancel is the player's choice, not a failure: nothing more is said.
+  if (!GZDownload() && !abgebrochen_) Information(DownloadGescheitert(), this);
 }
 
 bool TFUpdate::GZDownload() {
+  abgebrochen_ = false;
   if (!System().IstOnline()) {
     Information(QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen.") + CRCR + QStringLiteral("Ich breche ab."), this);
     return false;
@@ -147,8 +149,13 @@ bool TFUpdate::GZDownload() {
   QCoreApplication::processEvents();
   const Uebertragung u = MitFortschritt(UpdateServer() + QStringLiteral("GZ.535"), ziel, &ZiehungsdateiPruefen,
                                         QStringLiteral("Die Gewinnzahlen werden heruntergeladen."), this);
+  if (u.abgebrochen) {
+    abgebrochen_ = true;
+    return false;
+  }
   if (!u.ok) {
-    Information(DownloadGescheitert(), this);
+    // The message, and why the file was refused.
+    Information(u.grund.isEmpty() ? DownloadGescheitert() : DownloadGescheitert() + CRCR + u.grund, this);
     return false;
   }
   if (!QFileInfo::exists(ziel)) return false;
@@ -166,6 +173,7 @@ void TFUpdate::BPruefenClick() {
   QFile::remove(lokal);
   const Uebertragung u = MitFortschritt(UpdateServer() + QStringLiteral("verinfos.vdx"), lokal, {},
                                         QStringLiteral("Die Versionsangaben werden abgerufen."), this);
+  if (u.abgebrochen) return;
   std::optional<QString> version;
   if (u.ok) {
     QFile datei(lokal);
@@ -190,6 +198,7 @@ void TFUpdate::BDownloadClick() {
   }
   const Uebertragung u = MitFortschritt(UpdateServer() + QStringLiteral("vandoupdate.exe"), Werte().DatenDatei(QStringLiteral("Update.exe")),
                                         {}, QStringLiteral("Das Update wird heruntergeladen."), this);
+  if (u.abgebrochen) return;
   if (u.ok)
     bInstallation_->setEnabled(true);
   else

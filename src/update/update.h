@@ -37,6 +37,7 @@ class TFUpdate : public QWidget {
   QPushButton* bDownload_;
   QPushButton* bInstallation_;
   QLabel* paketHinweis_ = nullptr;
+  bool abgebrochen_ = false;  // the last draw download was cancelled by the player
 };
 
 // The messages of the update window.

@@ -72,7 +72,13 @@ TEST_F(Programmstart, HauptfensterUnsichtbarBisWeiter) {
   p = ProgrammVorbereiten(QCoreApplication::applicationDirPath(), Basis());
   ASSERT_TRUE(p.start && p.haupt);
   EXPECT_EQ(Werte().datenOrdner, Basis() + QStringLiteral("/Kelvaro/"));
-  EXPECT_EQ(Werte().testDatei, QDir::tempPath() + QStringLiteral("/tmp.tmp"));
+  // The downloads' test file lies in a folder of this run that only the player can enter.
+  EXPECT_EQ(Werte().testDatei, PrivaterTempOrdner() + QStringLiteral("tmp.tmp"));
+  EXPECT_TRUE(PrivaterTempOrdner().startsWith(QDir::tempPath() + QStringLiteral("/kelvaro-")));
+  const QFileDevice::Permissions rechte = QFileInfo(PrivaterTempOrdner()).permissions();
+  EXPECT_TRUE(rechte.testFlags(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+  EXPECT_FALSE(rechte & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                         QFileDevice::WriteOther | QFileDevice::ExeOther));
   EXPECT_EQ(p.start->windowTitle(), QStringLiteral("Kelvaro 1.2.2.1"));
   EXPECT_EQ(p.haupt->windowTitle(), QStringLiteral("Kelvaro 1.2.2.1"));
   EXPECT_TRUE(p.start->isVisible());

@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   Werte().geldFormat = QLocale();
+  // The helper programs lie beside the tests in the build tree.
+  Werte().helferOrdner = QCoreApplication::applicationDirPath() + QLatin1Char('/');
   SkinAnwenden();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

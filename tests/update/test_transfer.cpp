@@ -48,7 +48,7 @@ TEST_F(Transfer, ErfolgUndFehlschlaege) {
     EXPECT_EQ(DateiInhalt("ziel"), rest.toLatin1()) << datei;
   }
   EXPECT_FALSE(UrlDownload(TestServer::FreieAdresse() + "GZ.535", Pfad("ziel")).ok);  // refused
-  UebertragungsStand stand;
+  Arbeitsstand stand;
   stand.abbrechen = true;
   EXPECT_FALSE(UrlDownload(server.Adresse() + "GZ.535", Pfad("ziel"), {}, &stand).ok);
   EXPECT_EQ(DateiInhalt("ziel"), QByteArray("alt"));

@@ -84,12 +84,15 @@ TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
   struct Fall {
     const char* name;
     std::function<void()> vorbereiten;
+    QString grund;  // the sentence that tells the player why, after the failure message
   };
   const Fall faelle[] = {
-      {"3 Bytes", [&] { server.Setzen("/downloads/GZ.535", "abc"); }},
-      {"404", [&] { server.Setzen("/downloads/GZ.535", "weg", 404); }},
-      {"kaputter Satz", [&] { server.Setzen("/downloads/GZ.535", gz + ZiehungsSatz("09.03.2024", {1, 2, 3, 4, 99})); }},
-      {"abgewiesen", [&] { UpdateServerSetzen(TestServer::FreieAdresse()); }},
+      {"3 Bytes", [&] { server.Setzen("/downloads/GZ.535", "abc"); }, "Der Server hat keine Datei geliefert."},
+      {"404", [&] { server.Setzen("/downloads/GZ.535", "weg", 404); }, "Der Server hat die Datei nicht geliefert (HTTP-Status 404)."},
+      {"unvollständig", [&] { server.Setzen("/downloads/GZ.535", gz + "12345"); }, "Die Datei der Gewinnzahlen ist unvollständig."},
+      {"kaputter Satz", [&] { server.Setzen("/downloads/GZ.535", gz + ZiehungsSatz("09.03.2024", {1, 2, 3, 4, 99})); },
+       "Die Datei der Gewinnzahlen enthält eine ungültige Ziehung (Satz 3)."},
+      {"abgewiesen", [&] { UpdateServerSetzen(TestServer::FreieAdresse()); }, "Der Server ist nicht erreichbar."},
   };
   Datei("part");  // a history file without a whole record: no draws
   Starten();
@@ -99,7 +102,7 @@ TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
     DownloadFragen = false;
     haupt->BUpdateClick();
     Warten();
-    EXPECT_EQ(meldungen.Texte(), (QStringList{gescheitert, gescheitert})) << f.name;
+    EXPECT_EQ(meldungen.Texte(), (QStringList{gescheitert + "\r\r" + f.grund, gescheitert})) << f.name;
     EXPECT_EQ(DateiInhalt("GZ.535"), QByteArray("part")) << f.name;
     EXPECT_EQ(Ziehungen().Anzahl(), 0) << f.name;
     delete Update();
