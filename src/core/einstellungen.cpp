@@ -69,10 +69,14 @@ std::function<void(const QString&)>& Melder() {
   return melder;
 }
 
-void Beschaedigt(const QString& pfad) {
+QStringList& Gemeldet() {
   static QStringList gemeldet;
-  if (gemeldet.contains(pfad)) return;
-  gemeldet << pfad;
+  return gemeldet;
+}
+
+void Beschaedigt(const QString& pfad) {
+  if (Gemeldet().contains(pfad)) return;
+  Gemeldet() << pfad;
   if (Melder()) Melder()(EinstellungenUnlesbar(pfad));
 }
 
@@ -163,7 +167,10 @@ QString EinstellungenUnlesbar(const QString& pfad) {
          QStringLiteral("Sie bleibt unverändert; bis sie repariert oder gelöscht ist, arbeitet das Programm mit den Voreinstellungen.");
 }
 
-void EinstellungenMelderSetzen(std::function<void(const QString&)> melder) { Melder() = std::move(melder); }
+void EinstellungenMelderSetzen(std::function<void(const QString&)> melder) {
+  Melder() = std::move(melder);
+  Gemeldet().clear();  // a new reporter hears of every damaged file once
+}
 
 bool EinstellungenGanzLesbar(const QByteArray& inhalt) {
   CSimpleIniA ini(true, false, false);

@@ -37,6 +37,12 @@ Ergebnis TZiehungsListe::Laden(const QString& pfad) {
   return {};
 }
 
+std::vector<TGewZahlen> TZiehungsListe::AusBytes(QByteArrayView daten) {
+  std::vector<TGewZahlen> liste(static_cast<std::size_t>(daten.size()) / sizeof(TGewZahlen));
+  if (!liste.empty()) std::memcpy(liste.data(), daten.data(), liste.size() * sizeof(TGewZahlen));
+  return liste;
+}
+
 Ergebnis TZiehungsListe::NeuLaden(const QString& pfad) {
   liste_.clear();
   return Laden(pfad);

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,9 @@ class TZiehungsListe {
 
   // The date of a new draw: newest date + 1 day, today when the list is empty.
   double NeuesDatum() const;
+
+  // The whole records of a draw history file's bytes; a trailing part record is no draw.
+  static std::vector<TGewZahlen> AusBytes(QByteArrayView daten);
 
   // For tests and the download check: writes a list of records as a draw history file.
   static Ergebnis Schreiben(const std::vector<TGewZahlen>& liste, const QString& pfad);

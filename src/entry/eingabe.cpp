@@ -29,6 +29,7 @@
 #include "evaluation/auswertung.h"
 #include "tools/hilfe.h"
 #include "ui/dateidialoge.h"
+#include "ui/hintergrund.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -433,11 +434,19 @@ void TFEingabe::BExcelImportClick() {
   d.startOrdner = Werte().datenOrdner;
   const QStringList dateien = DateiDialoge().Oeffnen(d, this);
   if (dateien.isEmpty()) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Ergebnis e = ExcelImport(g2Daten_, dateien.front());
-  QApplication::restoreOverrideCursor();
-  g2_->Neu();
-  ErgebnisMelden(e, this);
+  // The file is read in the reader process; the window stays painted and the player may cancel.
+  Arbeitsstand stand;
+  Fortschrittsanzeige anzeige;
+  anzeige.text = QStringLiteral("Die Tabelle %1 wird gelesen.").arg(QFileInfo(dateien.front()).fileName());
+  const Blatteinlesen gelesen =
+      ImHintergrund<Blatteinlesen>(this, anzeige, stand, [&] { return BlattEinlesen(dateien.front(), &stand.abbrechen); });
+  if (gelesen.abgebrochen) return;
+  if (gelesen.blatt) {
+    BlattInTabelle(*gelesen.blatt, g2Daten_);
+    g2_->Neu();
+  } else {
+    Fehler(ImportFehler(dateien.front(), gelesen.grund), this);
+  }
   DateiGelesen(dateien.front());
 }
 

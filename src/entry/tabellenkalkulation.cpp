@@ -21,12 +21,12 @@
 #include "core/programmwerte.h"
 #include "core/zahlformat.h"
 
-namespace {
-const QChar NBSP(0x00A0);
-
 QString ImportFehler(const QString& pfad, const QString& grund) {
   return QStringLiteral("Die Tabelle %1 kann nicht eingelesen werden.").arg(QDir::toNativeSeparators(pfad)) + CRCR + grund;
 }
+
+namespace {
+const QChar NBSP(0x00A0);
 
 // A number as the spreadsheet shows it by default: whole numbers without decimals.
 QString ZahlText(double v) {

@@ -50,6 +50,9 @@ QString ZellText(const Blattinhalt::Zelle& zelle, const std::vector<QString>& te
 // header row stays as it was.
 void BlattInTabelle(const Blattinhalt& blatt, Tabelle& raster);
 
+// The message for a workbook that cannot be read: it names the file, then the reason.
+QString ImportFehler(const QString& pfad, const QString& grund);
+
 // Reads the first worksheet into the grid as BlattInTabelle does; a file that cannot be read leaves
 // the grid as it was and gives the message naming the file. A cancel gives no message.
 Ergebnis ExcelImport(Tabelle& raster, const QString& pfad, const std::atomic<bool>* abbrechen = nullptr);

@@ -34,6 +34,7 @@ void ImHintergrundAusfuehren(QWidget* eltern, const Fortschrittsanzeige& anzeige
       return;
     }
     if (!dialog.isVisible()) return;
+    if (dialog.wasCanceled()) stand.abbrechen = true;  // also Escape and closing the dialog
     const std::int64_t gesamt = stand.gesamt, jetzt = stand.fortschritt;
     if (gesamt > 0) {
       // The dialog counts in int; large totals are shown in thousandths.

@@ -11,12 +11,11 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include "core/datei.h"
 #include "core/datum.h"
-#include "core/var_def.h"
+#include "update/serverdaten.h"
 #include "update/transfer.h"
 
 namespace {
@@ -27,31 +26,10 @@ int Fehler(const QString& text) {
 
 int Ziehungen(const QString& quelle, const QString& ziel) {
   QFile datei(quelle);
-  if (!datei.open(QIODevice::ReadOnly | QIODevice::Text)) return Fehler(quelle + QStringLiteral(": ") + datei.errorString());
-  QByteArray ausgabe;
-  int nr = 0;
-  static const QRegularExpression trenner(QStringLiteral("[\\s,;]+"));
-  while (!datei.atEnd()) {
-    ++nr;
-    const QString zeile = QString::fromUtf8(datei.readLine()).trimmed();
-    if (zeile.isEmpty() || zeile.startsWith(QLatin1Char('#'))) continue;
-    const QStringList teile = zeile.split(trenner, Qt::SkipEmptyParts);
-    const QDate tag = QDate::fromString(teile.value(0), QStringLiteral("dd.MM.yyyy"));
-    if (teile.size() != 6 || !tag.isValid())
-      return Fehler(QStringLiteral("Zeile %1: erwartet werden ein Datum (TT.MM.JJJJ) und fünf Zahlen.").arg(nr));
-    TGewZahlen z;
-    z.datum = QDateAlsDatum(tag);
-    for (int i = 0; i < 5; ++i) {
-      bool ok = false;
-      const int n = teile[i + 1].toInt(&ok);
-      if (!ok || n < 1 || n > MaxZahl) return Fehler(QStringLiteral("Zeile %1: \"%2\" ist keine Zahl von 1 bis 35.").arg(nr).arg(teile[i + 1]));
-      z.GZ[i] = static_cast<std::uint8_t>(n);
-    }
-    ausgabe.append(reinterpret_cast<const char*>(&z), sizeof z);
-    if (const auto grund = ZiehungsdateiPruefen(ausgabe)) return Fehler(QStringLiteral("Zeile %1: ").arg(nr) + *grund);
-  }
-  if (ausgabe.isEmpty()) return Fehler(quelle + QStringLiteral(": keine Ziehung gefunden."));
-  const Ergebnis e = DateiSicherSchreiben(ziel, ausgabe);
+  if (!datei.open(QIODevice::ReadOnly)) return Fehler(quelle + QStringLiteral(": ") + datei.errorString());
+  const ServerZiehungen z = ServerZiehungenAusText(QString::fromUtf8(datei.readAll()));
+  if (!z.fehler.isEmpty()) return Fehler(z.fehler.startsWith(QStringLiteral("Zeile")) ? z.fehler : quelle + QStringLiteral(": ") + z.fehler);
+  const Ergebnis e = DateiSicherSchreiben(ziel, z.datei);
   return e.ok() ? 0 : Fehler(e.fehler);
 }
 }  // namespace

@@ -1,5 +1,7 @@
 // The draw history file, ticket files and row text files.
+#include <cmath>
 #include <csignal>
+#include <limits>
 #include <cstring>
 #include <sys/resource.h>
 
@@ -183,4 +185,38 @@ TEST_F(Dateien, CsvSchreibenUndLesen) {
   Schreiben("u.csv", "\"1 2\",3\r\n");
   EXPECT_EQ(CsvLesen(t, Pfad("u.csv")), 1);
   EXPECT_EQ(t.Zelle(1, 1), QStringLiteral("\"1 2\""));
+}
+
+TEST_F(Dateien, LeereCsvDateiBehaeltDieZeilennummer) {
+  // Every cell outside the header row and the row-number column is emptied.
+  Schreiben("r.csv", "1,2,3,4,5\r\n6,7,8,9,10\r\n");
+  Tabelle t = Tabelle::Reihentabelle();
+  ASSERT_EQ(CsvLesen(t, Pfad("r.csv")), 2);
+  Schreiben("leer.csv", "");
+  EXPECT_EQ(CsvLesen(t, Pfad("leer.csv")), 0);
+  EXPECT_EQ(t.Zeilen(), 2);
+  EXPECT_EQ(t.Zelle(1, 0), QStringLiteral("1"));
+  EXPECT_EQ(t.Zelle(1, 1), QString());
+  EXPECT_EQ(t.Zelle(0, 1), QStringLiteral("Z1"));
+}
+
+TEST_F(Dateien, ZiehungMitUnmoeglichemDatumWirdOhneFehlerGelesen) {
+  // A damaged record's date may be any double: the text is empty, and the numbers still count.
+  const double daten[] = {std::nan(""), 1e300, -7.8e183, -1e18, std::numeric_limits<double>::infinity(), 45000};
+  QByteArray datei;
+  for (double d : daten) {
+    TGewZahlen z;
+    z.datum = d;
+    for (int i = 0; i < 5; ++i) z.GZ[i] = static_cast<std::uint8_t>(i + 1);
+    datei.append(reinterpret_cast<const char*>(&z), sizeof z);
+  }
+  Schreiben("GZ.535", datei);
+  TZiehungsListe liste;
+  ASSERT_TRUE(liste.Laden(Pfad("GZ.535")).ok());
+  ASSERT_EQ(liste.Anzahl(), 6);
+  const QStringList texte = liste.DatumsTexte();
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(texte[i], QString()) << i;
+  EXPECT_EQ(texte[5], DatumAlsText(45000));
+  EXPECT_FALSE(DatumAlsQDate(1e300).isValid());
+  EXPECT_EQ(DatumAlsText(45000.0 + 0.5), DatumAlsText(45000));
 }

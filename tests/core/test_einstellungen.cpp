@@ -98,3 +98,61 @@ TEST_F(Ini, SchreibfehlerMeldung) {
   const Ergebnis r = e.SchreibeBool("Spielscheine", "Merken", true);
   EXPECT_EQ(r.fehler, QStringLiteral("In %1 kann nicht geschrieben werden").arg(Pfad("Einstellungen.ini")));
 }
+
+TEST_F(Ini, JedeKodierungEinesEditorsWirdGelesen) {
+  // The same settings as UTF-8 with and without byte-order mark, UTF-16 LE and BE with byte-order
+  // mark (as Windows editors save them) and Windows-1252: every value is read, and the price
+  // conversion of the start keeps every other key.
+  const QString inhalt = QStringLiteral("[Zufall]\r\nBankzahlen=3,17\r\n[Spielscheine]\r\nDatei1=/tipps/März.vnds\r\n");
+  auto utf16 = [&](bool le) {
+    QByteArray b = le ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+    for (QChar c : inhalt) {
+      const char hoch = static_cast<char>(c.unicode() >> 8), tief = static_cast<char>(c.unicode() & 0xFF);
+      b.append(le ? tief : hoch).append(le ? hoch : tief);
+    }
+    return b;
+  };
+  const std::pair<const char*, QByteArray> faelle[] = {
+      {"UTF-8", inhalt.toUtf8()},
+      {"UTF-8 mit BOM", "\xEF\xBB\xBF" + inhalt.toUtf8()},
+      {"UTF-16 LE", utf16(true)},
+      {"UTF-16 BE", utf16(false)},
+      {"Windows-1252", inhalt.toLatin1()},
+  };
+  for (const auto& [name, roh] : faelle) {
+    Datei(roh);
+    EXPECT_TRUE(EinstellungenGanzLesbar(roh)) << name;
+    EXPECT_EQ(e.Text("Zufall", "Bankzahlen"), QStringLiteral("3,17")) << name;
+    EXPECT_EQ(e.Text("Spielscheine", "Datei1"), QStringLiteral("/tipps/März.vnds")) << name;
+    EXPECT_EQ(PreisJeReihe(e), 0.5f) << name;
+    EXPECT_EQ(e.Text("Abrechnung", "Preis"), QStringLiteral("0,50")) << name;
+    EXPECT_EQ(e.Text("Spielscheine", "Datei1"), QStringLiteral("/tipps/März.vnds")) << name;
+  }
+}
+
+TEST_F(Ini, BeschaedigteDateiWirdNieNeuGeschriebenUndEinmalGemeldet) {
+  // A file that cannot be read whole is used as if it held nothing (the defaults), is never written
+  // from the part that could be read, and is reported once.
+  QStringList gemeldet;
+  QByteArray utf16("\xFF\xFE");
+  for (QChar c : QStringLiteral("[Abrechnung]\nPreis=1,25\n")) utf16.append(static_cast<char>(c.unicode())).append('\0');
+  static const char mitNul[] = "[Abrechnung]\nPreis=1,25\n\0\0\0[Zufall]\nAnzahl=7\n";
+  const std::pair<const char*, QByteArray> faelle[] = {
+      {"NUL-Bytes", QByteArray(mitNul, sizeof mitNul - 1)},
+      {"UTF-16 abgeschnitten", utf16.left(utf16.size() - 1)},
+      {"UTF-8 mitten im Zeichen abgeschnitten", QByteArray("[Abrechnung]\nPreis=1,25\n[Spielscheine]\nDatei1=/M\xC3")},
+  };
+  for (const auto& [name, roh] : faelle) {
+    gemeldet.clear();
+    EinstellungenMelderSetzen([&](const QString& t) { gemeldet << t; });
+    Datei(roh);
+    EXPECT_FALSE(EinstellungenGanzLesbar(roh)) << name;
+    EXPECT_EQ(PreisJeReihe(e), 0.5f) << name;  // the default, not a part of the file
+    EXPECT_EQ(e.Text("Zufall", "Anzahl", "12"), QStringLiteral("12")) << name;
+    EXPECT_TRUE(e.SchreibeBool("Spielscheine", "Merken", true).ok()) << name;
+    EXPECT_TRUE(DateienMerken(e, {"/a.vnds"}).ok()) << name;
+    EXPECT_EQ(DateiInhalt("Einstellungen.ini"), roh) << name;  // never rewritten
+    EXPECT_EQ(gemeldet, QStringList{EinstellungenUnlesbar(Pfad("Einstellungen.ini"))}) << name;  // once only
+  }
+  EinstellungenMelderSetzen({});
+}

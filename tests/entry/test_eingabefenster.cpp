@@ -189,3 +189,24 @@ TEST_F(Eingabefenster, EinstellungenBeimZeigenUndSchliessen) {
   f->show();
   EXPECT_TRUE(f->findChild<QRadioButton*>("RG1a")->isChecked());
 }
+
+TEST_F(Eingabefenster, GefaehrlicheTabellenNehmenDemEditorNichts) {
+  // Two files that once took the whole program down from "Excel- Import": the import reports them,
+  // the editor keeps its text, its rows and its file table.
+  Uebertragen("1,2,3,4,5\n6,7,8,9,10");
+  f->M1()->setPlainText(QStringLiteral("11,12,13,14,15"));
+  const Tabelle vorher = f->G1();
+  for (const char* name : {"ods-orcus-assert-styles.ods", "xlsx-orcus-assert-intrusive_ptr.xlsx"}) {
+    const QString pfad = QStringLiteral(KORPUS "/tabelle/") + QString::fromLatin1(name);
+    meldungen.meldungen.clear();
+    dialoge.oeffnen.push_back({pfad});
+    Klick("BExcelImport");
+    ASSERT_EQ(meldungen.meldungen.size(), 1u) << name;
+    EXPECT_EQ(meldungen.meldungen[0].first, MeldungsArt::Fehler);
+    EXPECT_TRUE(meldungen.meldungen[0].second.startsWith(QStringLiteral("Die Tabelle %1 kann nicht eingelesen werden.\r\r").arg(pfad)))
+        << meldungen.meldungen[0].second.toStdString();
+    EXPECT_EQ(f->M1()->toPlainText(), QStringLiteral("11,12,13,14,15"));
+    EXPECT_EQ(Zeile(f->G1(), 2), Zeile(vorher, 2));
+    EXPECT_EQ(f->G2().Zeilen(), 50);  // the file table as it was
+  }
+}

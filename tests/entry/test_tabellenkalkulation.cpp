@@ -1,9 +1,13 @@
 // Spreadsheet exchange: cell references, the export workbook read back, and the import of .xlsx,
 // .ods and .xls files.
+#include <clocale>
+#include <thread>
+
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include "core/programmwerte.h"
 #include "entry/tabellenkalkulation.h"
 #include "testumgebung.h"
 
@@ -89,4 +93,74 @@ TEST_F(Tabellenkalkulation, LeeresBlattUndUnlesbareDatei) {
   EXPECT_TRUE(e.fehler.startsWith(QStringLiteral("Die Tabelle %1 kann nicht eingelesen werden.\r\r").arg(Pfad("kaputt.xlsx"))))
       << e.fehler.toStdString();
   EXPECT_FALSE(ExcelImport(t, Pfad("fehlt.xlsx")).ok());
+}
+
+TEST_F(Tabellenkalkulation, DezimalzahlenUndFormelergebnisseInJedemFormat) {
+  // LibreOffice's files with 2.5 in A1 and =A4+9 (10) in B4: the same values from .xlsx, .ods and
+  // .xls, also when the reader runs under the German locale (where the C library reads "2,5").
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) qputenv("LC_ALL", "de_DE.UTF-8");
+  for (const char* datei : {"dezimal_formel.xlsx", "dezimal_formel.ods", "dezimal_formel.xls"}) {
+    Tabelle t = Tabelle::Reihentabelle();
+    ASSERT_TRUE(ExcelImport(t, Daten(datei)).ok()) << datei;
+    EXPECT_EQ(t.Zelle(1, 1), QStringLiteral("2,5")) << datei;
+    EXPECT_EQ(t.Zelle(4, 1), QStringLiteral("1")) << datei;
+    EXPECT_EQ(t.Zelle(4, 2), QStringLiteral("10")) << datei;
+  }
+}
+
+TEST_F(Tabellenkalkulation, GefaehrlicheDateienWerdenAbgelehntOderGelesen) {
+  // Every crafted spreadsheet of the corpus: refused with a message naming the file, or read into
+  // a grid of the size of its values; the grid of a refused file stays as it was.
+  const QDir korpus(QStringLiteral(KORPUS "/tabelle"));
+  int abgelehnt = 0;
+  for (const QString& name : korpus.entryList(QDir::Files)) {
+    Tabelle t = Tabelle::Reihentabelle();
+    t.SetzeZelle(1, 1, QStringLiteral("vorher"));
+    const Ergebnis e = ExcelImport(t, korpus.filePath(name));
+    if (e.ok()) {
+      EXPECT_LE(static_cast<qint64>(t.Zeilen()) * t.Spalten(), 2'000'000) << name.toStdString();
+      continue;
+    }
+    ++abgelehnt;
+    EXPECT_TRUE(e.fehler.startsWith(QStringLiteral("Die Tabelle %1 kann nicht eingelesen werden.\r\r").arg(korpus.filePath(name))))
+        << name.toStdString();
+    EXPECT_EQ(t.Zelle(1, 1), QStringLiteral("vorher")) << name.toStdString();
+  }
+  EXPECT_GE(abgelehnt, 7);  // the corners, the assertions, the 4 GB entry, the broken .xls
+}
+
+TEST_F(Tabellenkalkulation, AbsturzHaengerUndMuellDesLeseprozesses) {
+  // Whatever happens in the reader process (a library's assertion, a hang, output that is no sheet)
+  // ends there: the program reports the file, and a hang can be cancelled.
+  const QString vorher = Werte().helferOrdner;
+  Werte().helferOrdner = tmp.path() + QStringLiteral("/helfer/");
+  QDir().mkpath(Werte().helferOrdner);
+  auto leser = [&](const QByteArray& skript) {
+    QFile f(Werte().helferOrdner + QStringLiteral("kelvaro-tabellenleser"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\n" + skript + "\n");
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  };
+  const std::pair<QByteArray, QString> faelle[] = {
+      {"kill -ABRT $$", QStringLiteral("Die Datei bringt das Leseprogramm zum Absturz; sie ist vermutlich beschädigt.")},
+      {"printf 'kein Blatt'", QStringLiteral("Das Leseprogramm hat kein lesbares Ergebnis geliefert.")},
+      {"exit 3", QStringLiteral("Die Datei bringt das Leseprogramm zum Absturz; sie ist vermutlich beschädigt.")},
+  };
+  for (const auto& [skript, grund] : faelle) {
+    leser(skript);
+    Tabelle t = Tabelle::Reihentabelle();
+    const Ergebnis e = ExcelImport(t, Daten("tipps.xlsx"));
+    EXPECT_EQ(e.fehler, QStringLiteral("Die Tabelle %1 kann nicht eingelesen werden.\r\r").arg(Daten("tipps.xlsx")) + grund) << skript.constData();
+  }
+  leser("exec sleep 30");
+  std::atomic<bool> abbrechen{false};
+  std::thread spaeter([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    abbrechen = true;
+  });
+  const Blatteinlesen e = BlattEinlesen(Daten("tipps.xlsx"), &abbrechen);
+  spaeter.join();
+  EXPECT_TRUE(e.abgebrochen);
+  EXPECT_FALSE(e.blatt);
+  Werte().helferOrdner = vorher;
 }

@@ -204,3 +204,31 @@ TEST(ScheinAuswerten, TrefferWieDieTabellenzaehlung) {
     if (z.klasse > 0) gefunden.emplace_back(z.ziehung, z.reihe);
   EXPECT_EQ(gefunden, gewinne);
 }
+
+TEST(ScheinAuswerten, RuecklaufquoteMitEinerRundungsregel) {
+  // The rate is kept in ten-thousandths (rounded ties to even) and shown with two decimals,
+  // rounded half away from zero from that count, whatever the binary double would have given.
+  struct Fall {
+    const char* name;
+    std::vector<std::vector<int>> reihen;
+    float preis;
+    std::int64_t zehntausendstel;
+    const char* text;
+  };
+  std::vector<std::vector<int>> viele(12800, std::vector<int>{30, 31, 32, 33, 34});
+  viele[0] = {1, 2, 3, 20, 21};  // one 3-hit win of 8,00
+  const Fall faelle[] = {
+      // 100,00 / (1 draw * 2 rows * 1,05 as a 32-bit float) * 100 = 4761,9049... → 4761,9050
+      {"Preis 1,05", {{1, 2, 3, 4, 20}, {30, 31, 32, 33, 34}}, 1.05f, 47619050, "4761,91 %"},
+      // 8,00 / (1 * 12800 * 0,50) * 100 = 0,1250 exactly
+      {"binaerer Gleichstand", viele, 0.5f, 1250, "0,13 %"},
+  };
+  for (const auto& f : faelle) {
+    Lauf l({Ziehung("10.03.2024", {1, 2, 3, 4, 5})}, f.reihen, 0);
+    l.e.preis = f.preis;
+    const auto& r = l.Starten();
+    ASSERT_TRUE(r.quote) << f.name;
+    EXPECT_EQ(*r.quote, f.zehntausendstel) << f.name;
+    EXPECT_EQ(r.QuoteText(), QString::fromLatin1(f.text)) << f.name;
+  }
+}

@@ -6,6 +6,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+
 namespace {
 int Lauschen(int& port) {
   const int s = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -40,6 +43,11 @@ void TestServer::Setzen(const std::string& pfad, const QByteArray& inhalt, int s
   antworten_[pfad] = {status, inhalt};
 }
 
+void TestServer::Drosseln(const std::string& pfad, Drossel drossel) {
+  std::lock_guard<std::mutex> g(sperre_);
+  drosseln_[pfad] = drossel;
+}
+
 QString TestServer::Adresse() const { return QStringLiteral("http://127.0.0.1:%1/downloads/").arg(port_); }
 
 int TestServer::Anfragen(const std::string& pfad) const {
@@ -72,16 +80,37 @@ void TestServer::Bedienen() {
     const std::string pfad = a == std::string::npos || b == std::string::npos ? "" : anfrage.substr(a + 1, b - a - 1);
     int status = 404;
     QByteArray inhalt = "<html><body>Nicht gefunden</body></html>";
+    Drossel drossel;
     {
       std::lock_guard<std::mutex> g(sperre_);
       ++anfragen_[pfad];
       if (const auto i = antworten_.find(pfad); i != antworten_.end()) std::tie(status, inhalt) = i->second;
+      if (const auto d = drosseln_.find(pfad); d != drosseln_.end()) drossel = d->second;
     }
     const std::string kopf = "HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Fehler") +
                              "\r\nContent-Type: application/octet-stream\r\nContent-Length: " + std::to_string(inhalt.size()) +
                              "\r\nConnection: close\r\n\r\n";
     ::send(c, kopf.data(), kopf.size(), MSG_NOSIGNAL);
-    ::send(c, inhalt.constData(), static_cast<std::size_t>(inhalt.size()), MSG_NOSIGNAL);
+    if (drossel.stueck <= 0) {
+      ::send(c, inhalt.constData(), static_cast<std::size_t>(inhalt.size()), MSG_NOSIGNAL);
+    } else {
+      bool gestockt = false;
+      for (qsizetype i = 0; i < inhalt.size() && !ende_; i += drossel.stueck) {
+        const auto n = std::min<qsizetype>(drossel.stueck, inhalt.size() - i);
+        if (::send(c, inhalt.constData() + i, static_cast<std::size_t>(n), MSG_NOSIGNAL) < 0) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(drossel.pauseMs));
+        if (!gestockt && i >= inhalt.size() / 2) {
+          gestockt = true;
+          std::this_thread::sleep_for(std::chrono::milliseconds(drossel.stockenMs));
+        }
+      }
+    }
+    // The client closes first: a close with unread request bytes would send a reset instead.
+    ::shutdown(c, SHUT_WR);
+    pollfd z{c, POLLIN, 0};
+    char rest[256];
+    while (::poll(&z, 1, 2000) > 0 && ::recv(c, rest, sizeof rest, 0) > 0) {
+    }
     ::close(c);
   }
 }

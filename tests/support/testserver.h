@@ -18,6 +18,14 @@ class TestServer {
 
   // The answer for a path (e.g. "/downloads/GZ.535"); unknown paths get 404.
   void Setzen(const std::string& pfad, const QByteArray& inhalt, int status = 200);
+  // A slow server for a path: the body in pieces of `stueck` bytes with `pauseMs` between them, and
+  // once, halfway, a stall of `stockenMs`.
+  struct Drossel {
+    int stueck = 0;
+    int pauseMs = 0;
+    int stockenMs = 0;
+  };
+  void Drosseln(const std::string& pfad, Drossel drossel);
   QString Adresse() const;  // "http://127.0.0.1:<port>/downloads/"
   int Anfragen(const std::string& pfad) const;
 
@@ -33,4 +41,5 @@ class TestServer {
   mutable std::mutex sperre_;
   std::map<std::string, std::pair<int, QByteArray>> antworten_;
   std::map<std::string, int> anfragen_;
+  std::map<std::string, Drossel> drosseln_;
 };

@@ -1,6 +1,8 @@
 // The transfer routine against a real HTTP server on 127.0.0.1, the checks of downloaded files,
 // the maker's tool and the self-removal script.
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/datum.h"
+#include "core/programmwerte.h"
 #include "core/ziehungen.h"
 #include "testserver.h"
 #include "testumgebung.h"
@@ -116,4 +119,68 @@ TEST_F(Transfer, SelbstentfernungsSkript) {
   EXPECT_FALSE(QFile::exists(datei));
   EXPECT_FALSE(QFileInfo::exists(Pfad("programm")));
   EXPECT_FALSE(QFile::exists(skript));
+}
+
+TEST(Versionsdatei, NurEineSchlichteVersionIstEinErgebnis) {
+  // An error page with status 200, random bytes or a text that is no version: a failed check.
+  QByteArray html = "<html><head><title>Fehler</title></head><body><p>Seite nicht gefunden</p></body></html>";
+  QByteArray zufall(48, '\0');
+  for (int i = 0; i < zufall.size(); ++i) zufall[i] = static_cast<char>((i * 97 + 13) & 0xFF);
+  const std::pair<const char*, QByteArray> faelle[] = {
+      {"HTML-Seite", html},
+      {"Zufallsbytes", zufall},
+      {"Buchstaben", VersionsSatz("1.2.3a", 0)},
+      {"leer", VersionsSatz("", 0)},
+      {"Punkt am Ende", VersionsSatz("1.2.", 0)},
+      {"Steuerzeichen", VersionsSatz("1.2\n3", 0)},
+  };
+  for (const auto& [name, datei] : faelle) EXPECT_FALSE(VerfuegbareVersion(datei)) << name;
+  EXPECT_EQ(VerfuegbareVersion(VersionsSatz("10.0", 0)), QStringLiteral("10.0"));
+}
+
+TEST_F(Transfer, ZwischendateiFolgtKeinerVerknuepfung) {
+  // Another user's link in the test file's place: the download never writes through it.
+  const QByteArray gz = ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 5});
+  server.Setzen("/downloads/GZ.535", gz);
+  QFile fremd(Pfad("fremde-datei"));
+  ASSERT_TRUE(fremd.open(QIODevice::WriteOnly));
+  fremd.write("gehört einem anderen");
+  fremd.close();
+  ASSERT_TRUE(QFile::link(Pfad("fremde-datei"), Werte().testDatei));
+  EXPECT_TRUE(UrlDownload(server.Adresse() + "GZ.535", Pfad("ziel")).ok);
+  EXPECT_EQ(DateiInhalt("fremde-datei"), QByteArray("gehört einem anderen"));
+  EXPECT_EQ(DateiInhalt("ziel"), gz);
+  EXPECT_FALSE(QFileInfo(Werte().testDatei).isSymLink());
+}
+
+TEST_F(Transfer, LangsameStockendeUndStossweiseServer) {
+  // 2 KB in small pieces at about 1 KB/s, in bursts, and with a stall of 3 s halfway: each arrives
+  // whole (a stall ends a transfer only after 60 s without a byte); a cancel is no failure.
+  QByteArray gz;
+  for (int i = 0; i < 128; ++i) gz += ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 5});
+  server.Setzen("/downloads/GZ.535", gz);
+  const std::pair<const char*, TestServer::Drossel> faelle[] = {
+      {"langsam", {32, 30, 0}},
+      {"stoßweise", {700, 600, 0}},
+      {"stockend", {512, 10, 3000}},
+  };
+  for (const auto& [name, drossel] : faelle) {
+    server.Drosseln("/downloads/GZ.535", drossel);
+    QFile::remove(Pfad("ziel"));
+    const Uebertragung u = UrlDownload(server.Adresse() + "GZ.535", Pfad("ziel"), &ZiehungsdateiPruefen);
+    EXPECT_TRUE(u.ok) << name << ": " << u.grund.toStdString();
+    EXPECT_EQ(DateiInhalt("ziel"), gz) << name;
+  }
+  Arbeitsstand stand;
+  std::thread abbruch([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    stand.abbrechen = true;
+  });
+  server.Drosseln("/downloads/GZ.535", {16, 50, 0});
+  const Uebertragung u = UrlDownload(server.Adresse() + "GZ.535", Pfad("ziel2"), {}, &stand);
+  abbruch.join();
+  EXPECT_FALSE(u.ok);
+  EXPECT_TRUE(u.abgebrochen);
+  EXPECT_TRUE(u.grund.isEmpty());
+  EXPECT_FALSE(QFile::exists(Pfad("ziel2")));
 }

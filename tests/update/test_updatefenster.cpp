@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -237,4 +239,25 @@ TEST_F(Updatefenster, PaketVersionPrueftNurUndVerweistAufDieSoftwareverwaltung) 
   EXPECT_TRUE(plattform.installer.isEmpty());
   EXPECT_TRUE(meldungen.meldungen.empty());
   SelbstUpdateFestlegen(std::nullopt);
+}
+
+TEST_F(Updatefenster, AbgebrochenerDownloadMeldetKeinenFehler) {
+  // A slow server, the player cancels in the progress dialog: no failure is reported, the old file
+  // stays.
+  QByteArray viel;
+  for (int i = 0; i < 64; ++i) viel += gz;
+  server.Setzen("/downloads/GZ.535", viel);
+  server.Drosseln("/downloads/GZ.535", {16, 40, 0});
+  Datei("part");
+  Starten();
+  DownloadFragen = false;
+  QTimer::singleShot(600, [] {
+    if (auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
+      QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+  });
+  haupt->BUpdateClick();
+  Warten();
+  EXPECT_TRUE(meldungen.meldungen.empty()) << meldungen.Texte().join(" | ").toStdString();
+  EXPECT_EQ(DateiInhalt("GZ.535"), QByteArray("part"));
+  EXPECT_EQ(Ziehungen().Anzahl(), 0);
 }
