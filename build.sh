@@ -18,7 +18,7 @@ PROGRAMM=(
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   libjpeg62-turbo-dev libcurl4-openssl-dev
   libsimpleini-dev libicu-dev
-  libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev
+  libxlsxwriter-dev zlib1g-dev libboost-dev
   libqt6sql6-sqlite qt6-translations-l10n
 )
 TESTS=(libgtest-dev libgmock-dev fonts-dejavu-core locales desktop-file-utils appstream)

@@ -1,6 +1,8 @@
 #include "blattlesen.h"
 
 #include <algorithm>
+#include <charconv>
+#include <map>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -11,16 +13,12 @@
 
 #include <QStringDecoder>
 
-#include <orcus/format_detection.hpp>
-#include <orcus/orcus_ods.hpp>
-#include <orcus/orcus_xlsx.hpp>
-#include <orcus/spreadsheet/import_interface.hpp>
+#include <QXmlStreamReader>
+#include <zlib.h>
 
 #include "core/zahlformat.h"
 
 namespace {
-namespace ss = orcus::spreadsheet;
-
 // Ends a read from inside a library's callback: too many cells, a cell out of range.
 struct Abbruch {
   QString grund;
@@ -28,6 +26,20 @@ struct Abbruch {
 
 constexpr std::uint32_t MaxZeilen = 1'048'576, MaxSpalten = 16'384;  // the spreadsheet programs' own limits
 constexpr std::size_t MaxTextBytes = 256u << 20;
+
+std::uint16_t U16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint32_t U32(const unsigned char* p) {
+  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) | (static_cast<std::uint32_t>(p[2]) << 16) |
+         (static_cast<std::uint32_t>(p[3]) << 24);
+}
+double F64(const unsigned char* p) {
+  std::uint64_t bits = 0;
+  for (int i = 7; i >= 0; --i) bits = (bits << 8) | p[i];
+  double d;
+  std::memcpy(&d, &bits, sizeof d);
+  return d;
+}
+
 
 QString ZuGross() {
   return QStringLiteral("Das Tabellenblatt enthält mehr als %L1 Werte; so große Tabellen liest das Programm nicht ein.")
@@ -141,327 +153,496 @@ bool IstDatumsformat(std::string_view code) {
 bool IstDatumsformatId(std::size_t id) { return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58); }
 
 // ---------------------------------------------------------------------------------------------
-// .xlsx, .xlsm, .ods through liborcus, into an import factory of our own: only cell values (and
-// the number formats that tell dates) are taken; column widths, styles of OpenDocument files,
-// pivot tables and the rest are never asked for.
+// Zip archives (.xlsx, .xlsm, .ods): the central directory is checked before anything is
+// unpacked, and no entry is unpacked beyond the size it claims.
 
-class Texte : public ss::iface::import_shared_strings {
- public:
-  std::size_t append(std::string_view s) override {
-    Plus(s.size());
-    texte.emplace_back(s);
-    return texte.size() - 1;
-  }
-  std::size_t add(std::string_view s) override {
-    auto [it, neu] = index_.try_emplace(std::string(s), texte.size());
-    if (neu) append(s);
-    return it->second;
-  }
-  void set_segment_font(std::size_t) override {}
-  void set_segment_bold(bool) override {}
-  void set_segment_italic(bool) override {}
-  void set_segment_font_name(std::string_view) override {}
-  void set_segment_font_size(double) override {}
-  void set_segment_font_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t) override {}
-  void append_segment(std::string_view s) override {
-    Plus(s.size());
-    segmente_ += s;
-  }
-  std::size_t commit_segments() override {
-    texte.push_back(std::move(segmente_));
-    segmente_.clear();
-    return texte.size() - 1;
-  }
-  std::vector<std::string> texte;
-
- private:
-  void Plus(std::size_t n) {
-    bytes_ += n;
-    if (bytes_ > MaxTextBytes) throw Abbruch{ZuGross()};
-  }
-  std::string segmente_;
-  std::unordered_map<std::string, std::size_t> index_;
-  std::size_t bytes_ = 0;
-};
-
-// Number formats and cell formats, only as far as they tell a date from a number.
-class Formate : public ss::iface::import_styles {
- public:
-  bool Datum(std::size_t xf) const {
-    if (xf >= xfFormat_.size()) return false;
-    const std::size_t id = xfFormat_[xf];
-    const auto code = codes_.find(id);
-    return code != codes_.end() ? IstDatumsformat(code->second) : IstDatumsformatId(id);
-  }
-
-  void set_number_format_count(std::size_t) override {}
-  void set_number_format_identifier(std::size_t id) override { id_ = id; }
-  void set_number_format_code(std::string_view s) override { code_ = std::string(s.substr(0, 256)); }
-  std::size_t commit_number_format() override {
-    if (codes_.size() < 4096) codes_[id_] = code_;
-    code_.clear();
-    return id_;
-  }
-  void set_xf_number_format(std::size_t index) override { xfNeu_ = index; }
-  std::size_t commit_cell_xf() override {
-    if (xfFormat_.size() < 65536) xfFormat_.push_back(xfNeu_);
-    xfNeu_ = 0;
-    return xfFormat_.size() - 1;
-  }
-
-  void set_font_count(std::size_t) override {}
-  void set_font_bold(bool) override {}
-  void set_font_italic(bool) override {}
-  void set_font_name(std::string_view) override {}
-  void set_font_size(double) override {}
-  void set_font_underline(ss::underline_t) override {}
-  void set_font_underline_width(ss::underline_width_t) override {}
-  void set_font_underline_mode(ss::underline_mode_t) override {}
-  void set_font_underline_type(ss::underline_type_t) override {}
-  void set_font_underline_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t) override {}
-  void set_font_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t) override {}
-  void set_strikethrough_style(ss::strikethrough_style_t) override {}
-  void set_strikethrough_type(ss::strikethrough_type_t) override {}
-  void set_strikethrough_width(ss::strikethrough_width_t) override {}
-  void set_strikethrough_text(ss::strikethrough_text_t) override {}
-  std::size_t commit_font() override { return 0; }
-  void set_fill_count(std::size_t) override {}
-  void set_fill_pattern_type(ss::fill_pattern_t) override {}
-  void set_fill_fg_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t) override {}
-  void set_fill_bg_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t) override {}
-  std::size_t commit_fill() override { return 0; }
-  void set_border_count(std::size_t) override {}
-  void set_border_style(ss::border_direction_t, ss::border_style_t) override {}
-  void set_border_color(ss::border_direction_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t) override {}
-  void set_border_width(ss::border_direction_t, double, orcus::length_unit_t) override {}
-  std::size_t commit_border() override { return 0; }
-  void set_cell_hidden(bool) override {}
-  void set_cell_locked(bool) override {}
-  void set_cell_print_content(bool) override {}
-  void set_cell_formula_hidden(bool) override {}
-  std::size_t commit_cell_protection() override { return 0; }
-  void set_cell_xf_count(std::size_t) override {}
-  void set_cell_style_xf_count(std::size_t) override {}
-  void set_dxf_count(std::size_t) override {}
-  void set_xf_font(std::size_t) override {}
-  void set_xf_fill(std::size_t) override {}
-  void set_xf_border(std::size_t) override {}
-  void set_xf_protection(std::size_t) override {}
-  void set_xf_style_xf(std::size_t) override {}
-  void set_xf_apply_alignment(bool) override {}
-  void set_xf_horizontal_alignment(ss::hor_alignment_t) override {}
-  void set_xf_vertical_alignment(ss::ver_alignment_t) override {}
-  std::size_t commit_cell_style_xf() override { return 0; }
-  std::size_t commit_dxf() override { return 0; }
-  void set_cell_style_count(std::size_t) override {}
-  void set_cell_style_name(std::string_view) override {}
-  void set_cell_style_xf(std::size_t) override {}
-  void set_cell_style_builtin(std::size_t) override {}
-  void set_cell_style_parent_name(std::string_view) override {}
-  std::size_t commit_cell_style() override { return 0; }
-
- private:
-  std::unordered_map<std::size_t, std::string> codes_;
-  std::vector<std::size_t> xfFormat_;
-  std::size_t id_ = 0, xfNeu_ = 0;
-  std::string code_;
-};
-
-class Blatt;
-
-// The stored result of a formula cell.
-class Formel : public ss::iface::import_formula {
- public:
-  explicit Formel(Blatt& blatt) : blatt_(blatt) {}
-  void set_position(ss::row_t zeile, ss::col_t spalte) override {
-    zeile_ = zeile;
-    spalte_ = spalte;
-  }
-  void set_formula(ss::formula_grammar_t, std::string_view) override {}
-  void set_shared_formula_index(std::size_t) override {}
-  void set_result_string(std::string_view wert) override { text_ = std::string(wert), art_ = 1; }
-  void set_result_value(double wert) override { zahl_ = wert, art_ = 2; }
-  void set_result_bool(bool wert) override { zahl_ = wert ? 1 : 0, art_ = 3; }
-  void set_result_empty() override { art_ = 0; }
-  void commit() override;
-
- private:
-  Blatt& blatt_;
-  ss::row_t zeile_ = 0;
-  ss::col_t spalte_ = 0;
-  int art_ = 0;  // 0 none, 1 text, 2 number, 3 truth value
-  std::string text_;
-  double zahl_ = 0;
-};
-
-class Blatt : public ss::iface::import_sheet {
- public:
-  Blatt(Sammler* sammler, const Texte& texte) : sammler_(sammler), texte_(texte), formel_(*this) {}
-
-  ss::iface::import_formula* get_formula() override { return sammler_ ? &formel_ : nullptr; }
-  void set_auto(ss::row_t z, ss::col_t s, std::string_view text) override {
-    if (sammler_) sammler_->Text(z, s, text);
-  }
-  void set_string(ss::row_t z, ss::col_t s, ss::string_id_t i) override {
-    if (!sammler_) return;
-    if (i >= texte_.texte.size()) throw Abbruch{QStringLiteral("Die Datei verweist auf einen Text, den sie nicht enthält.")};
-    sammler_->Text(z, s, texte_.texte[i]);
-  }
-  void set_value(ss::row_t z, ss::col_t s, double wert) override {
-    if (sammler_) sammler_->Zahl(z, s, wert);
-  }
-  void set_bool(ss::row_t z, ss::col_t s, bool wert) override {
-    if (sammler_) sammler_->Zahl(z, s, wert ? 1 : 0, Blattinhalt::Art::Wahrheitswert);
-  }
-  void set_date_time(ss::row_t z, ss::col_t s, int jahr, int monat, int tag, int stunde, int minute, double sekunde) override {
-    if (!sammler_) return;
-    if (jahr < 1 || jahr > 9999 || monat < 1 || monat > 12 || tag < 1 || tag > 31)
-      throw Abbruch{QStringLiteral("Die Datei enthält ein ungültiges Datum.")};
-    const double zeit = (stunde * 3600.0 + minute * 60.0 + (std::isfinite(sekunde) ? sekunde : 0.0)) / 86400.0;
-    sammler_->Zahl(z, s, TageSeit1899(jahr, monat, tag) + std::clamp(zeit, 0.0, 1.0), Blattinhalt::Art::Datum);
-  }
-  // A number cell formatted as a date becomes a date; the formats may come after the cells.
-  void set_format(ss::row_t z, ss::col_t s, std::size_t xf) override {
-    if (sammler_ && xf != 0 && format_.size() < Blattgrenzen::Zellen) format_[Schluessel(z, s)] = xf;
-  }
-  void set_format(ss::row_t, ss::col_t, ss::row_t, ss::col_t, std::size_t) override {}
-  void fill_down_cells(ss::row_t, ss::col_t, ss::row_t) override {}
-  ss::range_size_t get_sheet_size() const override { return {static_cast<ss::row_t>(MaxZeilen), static_cast<ss::col_t>(MaxSpalten)}; }
-
-  static std::uint64_t Schluessel(std::int64_t z, std::int64_t s) {
-    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(z)) << 32) | static_cast<std::uint32_t>(s);
-  }
-  Sammler* sammler_;  // null for every sheet but the first
-  std::unordered_map<std::uint64_t, std::size_t> format_;
-
- private:
-  const Texte& texte_;
-  Formel formel_;
-};
-
-void Formel::commit() {
-  if (!blatt_.sammler_) return;
-  if (art_ == 1) blatt_.set_auto(zeile_, spalte_, text_);
-  else if (art_ == 2) blatt_.set_value(zeile_, spalte_, zahl_);
-  else if (art_ == 3) blatt_.set_bool(zeile_, spalte_, zahl_ != 0);
-  art_ = 0;
+QString KeinArchiv() { return QStringLiteral("Die Datei ist kein lesbares Archiv."); }
+QString UnmoeglicheGroesse() {
+  return QStringLiteral("Ein Eintrag der Datei gibt eine unmögliche Größe an; die Datei ist beschädigt oder manipuliert.");
 }
 
-// The date system of the workbook: serial numbers count from 1900 or (old Mac workbooks) from 1904.
-class Einstellungen1904 : public ss::iface::import_global_settings {
+class ZipArchiv {
  public:
-  void set_origin_date(int jahr, int monat, int tag) override { ursprung = TageSeit1899(jahr, monat, tag); }
-  void set_default_formula_grammar(ss::formula_grammar_t g) override { grammatik_ = g; }
-  ss::formula_grammar_t get_default_formula_grammar() const override { return grammatik_; }
-  void set_character_set(orcus::character_set_t) override {}
-  double ursprung = 0;  // days since 30.12.1899 of serial number 0
+  struct Eintrag {
+    std::uint16_t methode;
+    std::uint32_t crc, gepackt, entpackt;
+    std::size_t daten;  // offset of the packed bytes
+  };
 
- private:
-  ss::formula_grammar_t grammatik_ = ss::formula_grammar_t::unknown;
-};
-
-// Cell references such as "B12", "$AA$3" or "B2:C9" (the sheet name in front is left out).
-class Bezuege : public ss::iface::import_reference_resolver {
- public:
-  ss::src_address_t resolve_address(std::string_view text) override {
-    if (const auto ausruf = text.rfind('!'); ausruf != std::string_view::npos) text.remove_prefix(ausruf + 1);
-    std::int64_t spalte = 0, zeile = 0;
-    std::size_t i = 0;
-    if (i < text.size() && text[i] == '$') ++i;
-    const std::size_t buchstaben = i;
-    for (; i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])); ++i) {
-      spalte = spalte * 26 + (std::toupper(static_cast<unsigned char>(text[i])) - 'A' + 1);
-      if (spalte > MaxSpalten) throw Abbruch{Falsch()};
+  // Reads and checks the directory; throws Abbruch with the reason.
+  explicit ZipArchiv(std::string_view datei) : d_(datei) {
+    const auto* d = reinterpret_cast<const unsigned char*>(datei.data());
+    const std::size_t n = datei.size();
+    // The end of the central directory lies in the last 64 KB + 22 bytes.
+    if (n < 22) throw Abbruch{KeinArchiv()};
+    std::optional<std::size_t> ende;
+    for (std::size_t i = n - 22 + 1; i-- > 0 && n - i <= 65557;)
+      if (U32(d + i) == 0x06054b50u) {
+        ende = i;
+        break;
+      }
+    if (!ende) throw Abbruch{KeinArchiv()};
+    const std::uint16_t anzahl = U16(d + *ende + 10);
+    const std::uint32_t groesse = U32(d + *ende + 12), beginn = U32(d + *ende + 16);
+    if (beginn == 0xFFFFFFFFu || anzahl == 0xFFFF) throw Abbruch{QStringLiteral("Archive im ZIP64-Format liest das Programm nicht ein.")};
+    if (std::uint64_t{beginn} + groesse > *ende) throw Abbruch{KeinArchiv()};
+    std::size_t pos = beginn;
+    std::uint64_t summe = 0;
+    for (std::uint16_t e = 0; e < anzahl; ++e) {
+      if (pos + 46 > *ende || U32(d + pos) != 0x02014b50u) throw Abbruch{KeinArchiv()};
+      Eintrag eintrag{U16(d + pos + 10), U32(d + pos + 16), U32(d + pos + 20), U32(d + pos + 24), 0};
+      const std::uint16_t nameLaenge = U16(d + pos + 28), extra = U16(d + pos + 30), kommentar = U16(d + pos + 32);
+      const std::uint32_t lokal = U32(d + pos + 42);
+      if (pos + 46 + nameLaenge > *ende) throw Abbruch{KeinArchiv()};
+      const std::string name(datei.substr(pos + 46, nameLaenge));
+      // Deflate grows data at most about 1030 times; stored data not at all.
+      const bool moeglich = eintrag.methode == 0 ? eintrag.gepackt == eintrag.entpackt
+                                                 : std::uint64_t{eintrag.entpackt} <= 1100ull * eintrag.gepackt + 65536;
+      if (!moeglich || eintrag.entpackt > Blattgrenzen::ZipEintrag || eintrag.gepackt == 0xFFFFFFFFu) throw Abbruch{UnmoeglicheGroesse()};
+      summe += eintrag.entpackt;
+      // The local header in front of the data lies inside the file and claims no other sizes.
+      if (std::uint64_t{lokal} + 30 > n || U32(d + lokal) != 0x04034b50u) throw Abbruch{KeinArchiv()};
+      const std::uint16_t flags = U16(d + lokal + 6);
+      if (!(flags & 0x08) && (U32(d + lokal + 18) != eintrag.gepackt || U32(d + lokal + 22) != eintrag.entpackt))
+        throw Abbruch{UnmoeglicheGroesse()};
+      if (flags & 0x01) throw Abbruch{QStringLiteral("Verschlüsselte Tabellen liest das Programm nicht ein.")};
+      eintrag.daten = lokal + 30u + U16(d + lokal + 26) + U16(d + lokal + 28);
+      if (std::uint64_t{eintrag.daten} + eintrag.gepackt > n) throw Abbruch{KeinArchiv()};
+      eintraege_.emplace(name, eintrag);  // the first of equal names counts
+      pos += 46u + nameLaenge + extra + kommentar;
     }
-    if (i == buchstaben) throw Abbruch{Falsch()};
-    if (i < text.size() && text[i] == '$') ++i;
-    const std::size_t ziffern = i;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-      zeile = zeile * 10 + (text[i] - '0');
-      if (zeile > MaxZeilen) throw Abbruch{Falsch()};
+    if (summe > 2 * Blattgrenzen::ZipEintrag) throw Abbruch{QStringLiteral("Die Datei ist zu groß.")};
+  }
+
+  bool Hat(const std::string& name) const { return eintraege_.count(name) > 0; }
+
+  // The unpacked bytes of an entry, at most as many as it claims; nothing when it is missing.
+  std::optional<std::string> Lesen(const std::string& name) const {
+    const auto it = eintraege_.find(name);
+    if (it == eintraege_.end()) return std::nullopt;
+    const Eintrag& e = it->second;
+    const std::string_view gepackt = d_.substr(e.daten, e.gepackt);
+    std::string aus;
+    if (e.methode == 0) {
+      aus.assign(gepackt);
+    } else if (e.methode == 8) {
+      aus.resize(e.entpackt);
+      z_stream z{};
+      if (inflateInit2(&z, -MAX_WBITS) != Z_OK) throw Abbruch{KeinArchiv()};
+      z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(gepackt.data()));
+      z.avail_in = static_cast<uInt>(gepackt.size());
+      z.next_out = reinterpret_cast<Bytef*>(aus.data());
+      z.avail_out = static_cast<uInt>(aus.size());
+      const int rc = inflate(&z, Z_FINISH);
+      const std::size_t erhalten = aus.size() - z.avail_out;
+      inflateEnd(&z);
+      // More data than claimed, or less: the entry is damaged.
+      if (rc != Z_STREAM_END || erhalten != e.entpackt) throw Abbruch{KeinArchiv()};
+    } else {
+      throw Abbruch{QStringLiteral("Die Datei ist mit einem unbekannten Verfahren gepackt.")};
     }
-    if (i == ziffern || i != text.size() || zeile == 0) throw Abbruch{Falsch()};
-    return {0, static_cast<ss::row_t>(zeile - 1), static_cast<ss::col_t>(spalte - 1)};
-  }
-  ss::src_range_t resolve_range(std::string_view text) override {
-    const auto teiler = text.find(':');
-    if (teiler == std::string_view::npos) {
-      const auto a = resolve_address(text);
-      return {a, a};
-    }
-    return {resolve_address(text.substr(0, teiler)), resolve_address(text.substr(teiler + 1))};
-  }
-
- private:
-  static QString Falsch() { return QStringLiteral("Die Datei enthält einen ungültigen Zellbezug."); }
-};
-
-class Fabrik : public ss::iface::import_factory {
- public:
-  ss::iface::import_reference_resolver* get_reference_resolver(ss::formula_ref_context_t) override { return &bezuege_; }
-  ss::iface::import_global_settings* get_global_settings() override { return &einstellungen_; }
-  explicit Fabrik(bool mitFormaten) : mitFormaten_(mitFormaten) {}
-  ss::iface::import_shared_strings* get_shared_strings() override { return &texte_; }
-  // OpenDocument dates come as dates; only the other formats need the number formats.
-  ss::iface::import_styles* get_styles() override { return mitFormaten_ ? &formate_ : nullptr; }
-  ss::iface::import_sheet* append_sheet(ss::sheet_t, std::string_view name) override {
-    if (blaetter_.size() >= 1024) throw Abbruch{QStringLiteral("Die Datei enthält zu viele Tabellenblätter.")};
-    blaetter_.push_back(std::make_unique<Blatt>(blaetter_.empty() ? &sammler_ : nullptr, texte_));
-    namen_.emplace_back(name);
-    return blaetter_.back().get();
-  }
-  ss::iface::import_sheet* get_sheet(std::string_view name) override {
-    for (std::size_t i = 0; i < namen_.size(); ++i)
-      if (namen_[i] == name) return blaetter_[i].get();
-    return nullptr;
-  }
-  ss::iface::import_sheet* get_sheet(ss::sheet_t index) override {
-    return index >= 0 && static_cast<std::size_t>(index) < blaetter_.size() ? blaetter_[static_cast<std::size_t>(index)].get() : nullptr;
-  }
-  void finalize() override {}
-
-  Blattinhalt Fertig() {
-    if (blaetter_.empty()) throw Abbruch{QStringLiteral("Die Datei enthält kein Tabellenblatt.")};
-    Blattinhalt b = sammler_.Fertig();
-    // Numbers formatted as dates are dates (days since 30.12.1899, as the serial numbers count).
-    const auto& format = blaetter_.front()->format_;
-    if (!format.empty())
-      for (auto& c : b.zellen)
-        if (c.art == Blattinhalt::Art::Zahl)
-          if (const auto f = format.find(Blatt::Schluessel(c.zeile, c.spalte)); f != format.end() && formate_.Datum(f->second)) {
-            c.art = Blattinhalt::Art::Datum;
-            // The 1900 system counts a 29 February 1900 that never was.
-            c.zahl = einstellungen_.ursprung != 0 ? c.zahl + einstellungen_.ursprung : c.zahl < 60 ? c.zahl + 1 : c.zahl;
-          }
-    return b;
+    if (crc32(0, reinterpret_cast<const Bytef*>(aus.data()), static_cast<uInt>(aus.size())) != e.crc) throw Abbruch{KeinArchiv()};
+    return aus;
   }
 
  private:
-  bool mitFormaten_;
-  Sammler sammler_;
-  Texte texte_;
-  Formate formate_;
-  std::vector<std::unique_ptr<Blatt>> blaetter_;
-  std::vector<std::string> namen_;
-  Bezuege bezuege_;
-  Einstellungen1904 einstellungen_;
+  std::string_view d_;
+  std::map<std::string, Eintrag> eintraege_;
 };
 
+// An XML part of the archive, read with Qt's stream reader (which refuses what is not well formed).
+class Xml {
+ public:
+  explicit Xml(const std::string& text) : r_(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size()))) {}
+  QXmlStreamReader& r() { return r_; }
+  // The next start element (depth-first), false at the end; a damaged part ends the read.
+  bool Weiter() {
+    while (!r_.atEnd()) {
+      r_.readNext();
+      if (r_.isStartElement()) return true;
+    }
+    if (r_.hasError() && r_.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+      throw Abbruch{QStringLiteral("Die Datei enthält fehlerhaftes XML (%1).").arg(r_.errorString())};
+    if (r_.hasError()) throw Abbruch{QStringLiteral("Die Datei ist unvollständig.")};
+    return false;
+  }
+  bool Ist(QLatin1StringView name) const { return r_.name() == name; }
+  QStringView Attribut(QLatin1StringView name) const { return r_.attributes().value(name); }
+  QStringView Attribut(QLatin1StringView ns, QLatin1StringView name) const { return r_.attributes().value(ns, name); }
+  // The text of the current element and all elements inside it.
+  QString Text() {
+    QString t;
+    for (int tiefe = 1; tiefe > 0 && !r_.atEnd();) {
+      r_.readNext();
+      if (r_.isStartElement()) ++tiefe;
+      else if (r_.isEndElement()) --tiefe;
+      else if (r_.isCharacters()) t += r_.text();
+    }
+    if (r_.hasError()) Weiter();
+    return t;
+  }
+
+ private:
+  QXmlStreamReader r_;
+};
+
+std::optional<double> Zahl(QStringView text) {
+  const QByteArray b = text.trimmed().toLatin1();
+  double wert = 0;
+  const auto [ende, fehler] = std::from_chars(b.constData(), b.constData() + b.size(), wert);
+  if (fehler != std::errc() || ende != b.constData() + b.size() || b.isEmpty()) return std::nullopt;
+  return wert;
+}
+
+std::optional<std::int64_t> Ganz(QStringView text) {
+  bool ok = false;
+  const qlonglong wert = text.trimmed().toLongLong(&ok);
+  return ok ? std::optional<std::int64_t>(wert) : std::nullopt;
+}
+
+// "2018-09-24" or "2018-09-24T12:30:00" as days since 30.12.1899.
+std::optional<double> IsoDatum(QStringView text) {
+  const QStringView t = text.trimmed();
+  if (t.size() < 10 || t[4] != u'-' || t[7] != u'-') return std::nullopt;
+  const auto j = Ganz(t.first(4)), m = Ganz(t.sliced(5, 2)), d = Ganz(t.sliced(8, 2));
+  if (!j || !m || !d || *j < 1 || *j > 9999 || *m < 1 || *m > 12 || *d < 1 || *d > 31) return std::nullopt;
+  double tage = TageSeit1899(static_cast<int>(*j), static_cast<int>(*m), static_cast<int>(*d));
+  if (t.size() >= 19 && t[10] == u'T') {
+    const auto h = Ganz(t.sliced(11, 2)), mi = Ganz(t.sliced(14, 2));
+    const auto s = Zahl(t.sliced(17).first(std::min<qsizetype>(t.size() - 17, 2)));
+    if (h && mi && s) tage += std::clamp((*h * 3600.0 + *mi * 60.0 + *s) / 86400.0, 0.0, 0.99999);
+  }
+  return tage;
+}
+
+// "AB12" as row and column (from 0).
+std::optional<std::pair<std::int64_t, std::int64_t>> Zellbezug(QStringView ref) {
+  std::int64_t spalte = 0, zeile = 0;
+  qsizetype i = 0;
+  for (; i < ref.size() && ref[i].isLetter(); ++i) {
+    const char16_t c = ref[i].toUpper().unicode();
+    if (c < u'A' || c > u'Z') return std::nullopt;
+    spalte = spalte * 26 + (c - u'A' + 1);
+    if (spalte > MaxSpalten) return std::nullopt;
+  }
+  const qsizetype ziffern = i;
+  for (; i < ref.size() && ref[i].isDigit(); ++i) {
+    zeile = zeile * 10 + ref[i].digitValue();
+    if (zeile > MaxZeilen) return std::nullopt;
+  }
+  if (ziffern == 0 || i == ziffern || i != ref.size() || zeile == 0) return std::nullopt;
+  return std::make_pair(zeile - 1, spalte - 1);
+}
+
+// A path inside the archive relative to a part's folder ("worksheets/sheet1.xml" from "xl/").
+std::string ArchivPfad(const QString& ziel, const QString& ordner) {
+  QString p = ziel.startsWith(QLatin1Char('/')) ? ziel.mid(1) : ordner + ziel;
+  QStringList teile;
+  for (const QString& t : p.split(QLatin1Char('/'))) {
+    if (t == QLatin1String("..")) {
+      if (!teile.isEmpty()) teile.removeLast();
+    } else if (!t.isEmpty() && t != QLatin1String(".")) {
+      teile << t;
+    }
+  }
+  return teile.join(QLatin1Char('/')).toStdString();
+}
+
+// Office Open XML (.xlsx, .xlsm): the first sheet of the workbook with its shared texts and the
+// number formats that tell dates.
+Blattinhalt XlsxLesen(const ZipArchiv& zip) {
+  using L = QLatin1StringView;
+  const L nsR("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+  // The workbook: the first sheet's relation, the date system.
+  const auto mappe = zip.Lesen("xl/workbook.xml");
+  if (!mappe) throw Abbruch{QStringLiteral("Die Datei enthält keine Arbeitsmappe.")};
+  QString blattRel;
+  bool datum1904 = false;
+  {
+    Xml x(*mappe);
+    while (x.Weiter()) {
+      if (x.Ist(L("workbookPr"))) {
+        const QStringView v = x.Attribut(L("date1904"));
+        datum1904 = v == L("1") || v == L("true");
+      } else if (x.Ist(L("sheet")) && blattRel.isEmpty()) {
+        blattRel = x.Attribut(nsR, L("id")).toString();
+      }
+    }
+  }
+  if (blattRel.isEmpty()) throw Abbruch{QStringLiteral("Die Datei enthält kein Tabellenblatt.")};
+  std::string blattPfad;
+  if (const auto rels = zip.Lesen("xl/_rels/workbook.xml.rels")) {
+    Xml x(*rels);
+    while (x.Weiter())
+      if (x.Ist(L("Relationship")) && x.Attribut(L("Id")) == blattRel)
+        blattPfad = ArchivPfad(x.Attribut(L("Target")).toString(), QStringLiteral("xl/"));
+  }
+  if (blattPfad.empty() || !zip.Hat(blattPfad)) throw Abbruch{QStringLiteral("Die Datei enthält kein Tabellenblatt.")};
+
+  // Shared texts: each <si> is one text, its <t> parts joined (phonetic runs left out).
+  std::vector<std::string> texte;
+  std::size_t textBytes = 0;
+  if (const auto sst = zip.Lesen("xl/sharedStrings.xml")) {
+    Xml x(*sst);
+    QString aktuell;
+    int tiefeSi = -1, tiefe = 0, phonetisch = 0;
+    QXmlStreamReader& r = x.r();
+    while (!r.atEnd()) {
+      r.readNext();
+      if (r.isStartElement()) {
+        ++tiefe;
+        if (r.name() == L("si")) {
+          tiefeSi = tiefe;
+          aktuell.clear();
+        } else if (r.name() == L("rPh")) {
+          ++phonetisch;
+        } else if (r.name() == L("t") && tiefeSi > 0 && phonetisch == 0) {
+          aktuell += r.readElementText(QXmlStreamReader::IncludeChildElements);
+          --tiefe;
+        }
+      } else if (r.isEndElement()) {
+        if (r.name() == L("rPh")) --phonetisch;
+        if (r.name() == L("si") && tiefe == tiefeSi) {
+          texte.push_back(aktuell.toStdString());
+          textBytes += texte.back().size();
+          if (texte.size() > 4 * std::size_t{Blattgrenzen::Zellen} || textBytes > MaxTextBytes) throw Abbruch{ZuGross()};
+          tiefeSi = -1;
+        }
+        --tiefe;
+      }
+    }
+    if (r.hasError()) x.Weiter();
+  }
+
+  // Number formats and cell formats, as far as they tell a date from a number.
+  std::unordered_map<std::int64_t, QString> codes;
+  std::vector<std::int64_t> xfFormat;
+  if (const auto stile = zip.Lesen("xl/styles.xml")) {
+    Xml x(*stile);
+    bool inXfs = false;
+    QXmlStreamReader& r = x.r();
+    while (!r.atEnd()) {
+      r.readNext();
+      if (r.isStartElement()) {
+        if (r.name() == L("numFmt")) {
+          if (const auto id = Ganz(x.Attribut(L("numFmtId"))); id && codes.size() < 4096)
+            codes[*id] = x.Attribut(L("formatCode")).left(256).toString();
+        } else if (r.name() == L("cellXfs")) {
+          inXfs = true;
+        } else if (r.name() == L("xf") && inXfs && xfFormat.size() < 65536) {
+          xfFormat.push_back(Ganz(x.Attribut(L("numFmtId"))).value_or(0));
+        }
+      } else if (r.isEndElement() && r.name() == L("cellXfs")) {
+        inXfs = false;
+      }
+    }
+    if (r.hasError()) x.Weiter();
+  }
+  auto istDatum = [&](std::int64_t xf) {
+    if (xf < 0 || static_cast<std::size_t>(xf) >= xfFormat.size()) return false;
+    const std::int64_t id = xfFormat[static_cast<std::size_t>(xf)];
+    const auto code = codes.find(id);
+    return code != codes.end() ? IstDatumsformat(code->second.toStdString()) : IstDatumsformatId(static_cast<std::size_t>(std::max<std::int64_t>(id, 0)));
+  };
+
+  // The sheet's cells; a cell or row without its reference follows the one before.
+  const auto blatt = zip.Lesen(blattPfad);
+  Sammler sammler;
+  Xml x(*blatt);
+  QXmlStreamReader& r = x.r();
+  std::int64_t zeile = -1, spalte = -1;
+  while (x.Weiter()) {
+    if (x.Ist(L("row"))) {
+      const auto nr = Ganz(x.Attribut(L("r")));
+      zeile = nr ? *nr - 1 : zeile + 1;
+      spalte = -1;
+      continue;
+    }
+    if (!x.Ist(L("c"))) continue;
+    if (zeile < 0) zeile = 0;
+    if (const QStringView ref = x.Attribut(L("r")); !ref.isEmpty()) {
+      const auto rc = Zellbezug(ref);
+      if (!rc) throw Abbruch{QStringLiteral("Die Datei enthält einen ungültigen Zellbezug.")};
+      zeile = rc->first;
+      spalte = rc->second;
+    } else {
+      ++spalte;
+    }
+    const QString typ = x.Attribut(L("t")).toString();
+    const std::int64_t stil = Ganz(x.Attribut(L("s"))).value_or(0);
+    std::optional<QString> wert, inline_;
+    // The cell's children: the value, an inline text, a formula (its stored result is the value).
+    for (int tiefe = 1; tiefe > 0 && !r.atEnd();) {
+      r.readNext();
+      if (r.isStartElement()) {
+        if (r.name() == L("v")) {
+          wert = r.readElementText();
+        } else if (r.name() == L("is")) {
+          inline_ = x.Text();
+        } else {
+          ++tiefe;
+        }
+      } else if (r.isEndElement()) {
+        --tiefe;
+      }
+    }
+    if (typ == L("inlineStr")) {
+      if (inline_) sammler.Text(zeile, spalte, inline_->toStdString());
+      continue;
+    }
+    if (!wert) continue;
+    if (typ == L("s")) {
+      const auto i = Ganz(*wert);
+      if (!i || *i < 0 || static_cast<std::size_t>(*i) >= texte.size())
+        throw Abbruch{QStringLiteral("Die Datei verweist auf einen Text, den sie nicht enthält.")};
+      sammler.Text(zeile, spalte, texte[static_cast<std::size_t>(*i)]);
+    } else if (typ == L("str")) {
+      sammler.Text(zeile, spalte, wert->toStdString());
+    } else if (typ == L("b")) {
+      sammler.Zahl(zeile, spalte, wert->trimmed() == L("1") ? 1 : 0, Blattinhalt::Art::Wahrheitswert);
+    } else if (typ == L("d")) {
+      if (const auto tage = IsoDatum(*wert)) sammler.Zahl(zeile, spalte, *tage, Blattinhalt::Art::Datum);
+    } else if (typ.isEmpty() || typ == L("n")) {
+      const auto zahl = Zahl(*wert);
+      if (!zahl) continue;
+      if (istDatum(stil) && std::isfinite(*zahl) && *zahl >= 0 && *zahl < 2958466)
+        // Serial day numbers; the 1900 system counts a 29 February 1900 that never was.
+        sammler.Zahl(zeile, spalte, datum1904 ? *zahl + 1462 : (*zahl < 60 ? *zahl + 1 : *zahl), Blattinhalt::Art::Datum);
+      else
+        sammler.Zahl(zeile, spalte, *zahl);
+    }
+    // "e" (an error value) holds no value.
+  }
+  return sammler.Fertig();
+}
+
+// OpenDocument (.ods): the first table of content.xml; repeated rows and cells count as often as
+// they repeat, empty ones only move on.
+Blattinhalt OdsLesen(const ZipArchiv& zip) {
+  using L = QLatin1StringView;
+  const L nsTable("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
+  const L nsOffice("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
+  const L nsText("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+  const auto inhalt = zip.Lesen("content.xml");
+  if (!inhalt) throw Abbruch{QStringLiteral("Die Datei enthält keine Tabelle.")};
+  Xml x(*inhalt);
+  QXmlStreamReader& r = x.r();
+  Sammler sammler;
+  bool gefunden = false;
+  while (x.Weiter())
+    if (r.namespaceUri() == nsTable && r.name() == L("table")) {
+      gefunden = true;
+      break;
+    }
+  if (!gefunden) throw Abbruch{QStringLiteral("Die Datei enthält kein Tabellenblatt.")};
+  auto wiederholt = [&](L name) -> std::int64_t {
+    const auto n = Ganz(r.attributes().value(nsTable, name));
+    return n && *n >= 1 ? std::min<std::int64_t>(*n, MaxZeilen + std::int64_t{MaxSpalten}) : 1;
+  };
+  // The text of a cell: its paragraphs joined by line breaks, with text:s, text:tab, text:line-break.
+  auto zellText = [&]() {
+    QString t;
+    int absaetze = 0;
+    for (int tiefe = 1; tiefe > 0 && !r.atEnd();) {
+      r.readNext();
+      if (r.isStartElement()) {
+        ++tiefe;
+        if (r.namespaceUri() != nsText) continue;
+        if (r.name() == L("p") || r.name() == L("h")) {
+          if (absaetze++ > 0) t += QLatin1Char('\n');
+        } else if (r.name() == L("s")) {
+          t += QString(static_cast<qsizetype>(std::clamp<std::int64_t>(Ganz(r.attributes().value(nsText, L("c"))).value_or(1), 1, 1000)), QLatin1Char(' '));
+        } else if (r.name() == L("tab")) {
+          t += QLatin1Char('\t');
+        } else if (r.name() == L("line-break")) {
+          t += QLatin1Char('\n');
+        } else if (r.name() == L("note") || r.name() == L("annotation")) {
+          r.skipCurrentElement();
+          --tiefe;
+        }
+      } else if (r.isEndElement()) {
+        --tiefe;
+      } else if (r.isCharacters()) {
+        t += r.text();
+      }
+    }
+    return t;
+  };
+  std::int64_t zeile = 0;
+  int tiefe = 1;  // inside the first table
+  while (tiefe > 0 && !r.atEnd()) {
+    r.readNext();
+    if (r.isEndElement()) {
+      --tiefe;
+      continue;
+    }
+    if (!r.isStartElement()) continue;
+    if (r.namespaceUri() != nsTable || r.name() != L("table-row")) {
+      // Row groups and header rows hold rows; a table inside a cell or anything else is skipped.
+      if (r.namespaceUri() == nsTable && (r.name() == L("table-header-rows") || r.name() == L("table-row-group") || r.name() == L("table-rows")))
+        ++tiefe;
+      else
+        r.skipCurrentElement();
+      continue;
+    }
+    const std::int64_t zeilen = wiederholt(L("number-rows-repeated"));
+    struct Wert {
+      std::int64_t spalte, anzahl;
+      Blattinhalt::Art art;
+      double zahl;
+      std::string text;
+    };
+    std::vector<Wert> werte;
+    std::int64_t spalte = 0;
+    while (!r.atEnd()) {
+      r.readNext();
+      if (r.isEndElement()) break;  // the row ends
+      if (!r.isStartElement()) continue;
+      if (r.namespaceUri() != nsTable || (r.name() != L("table-cell") && r.name() != L("covered-table-cell"))) {
+        r.skipCurrentElement();
+        continue;
+      }
+      const std::int64_t spalten = wiederholt(L("number-columns-repeated"));
+      const QXmlStreamAttributes a = r.attributes();
+      const QStringView typ = a.value(nsOffice, L("value-type"));
+      std::optional<Wert> w;
+      if (typ == L("float") || typ == L("percentage") || typ == L("currency")) {
+        if (const auto z = Zahl(a.value(nsOffice, L("value")))) w = Wert{spalte, spalten, Blattinhalt::Art::Zahl, *z, {}};
+      } else if (typ == L("date")) {
+        if (const auto tage = IsoDatum(a.value(nsOffice, L("date-value")))) w = Wert{spalte, spalten, Blattinhalt::Art::Datum, *tage, {}};
+      } else if (typ == L("boolean")) {
+        const QStringView v = a.value(nsOffice, L("boolean-value"));
+        w = Wert{spalte, spalten, Blattinhalt::Art::Wahrheitswert, v == L("true") ? 1.0 : 0.0, {}};
+      }
+      if (typ == L("string")) {
+        QString text = a.hasAttribute(nsOffice, L("string-value")) ? a.value(nsOffice, L("string-value")).toString() : QString();
+        const QString inhaltText = zellText();
+        if (!a.hasAttribute(nsOffice, L("string-value"))) text = inhaltText;
+        w = Wert{spalte, spalten, Blattinhalt::Art::Text, 0, text.toStdString()};
+      } else {
+        r.skipCurrentElement();
+      }
+      if (w) {
+        if (static_cast<std::uint64_t>(spalten) * static_cast<std::uint64_t>(zeilen) > Blattgrenzen::Zellen) throw Abbruch{ZuGross()};
+        werte.push_back(std::move(*w));
+      }
+      spalte += spalten;
+    }
+    for (std::int64_t z = 0; z < zeilen && !werte.empty(); ++z)
+      for (const Wert& w : werte)
+        for (std::int64_t s = 0; s < w.anzahl; ++s) {
+          if (w.art == Blattinhalt::Art::Text)
+            sammler.Text(zeile + z, w.spalte + s, w.text);
+          else
+            sammler.Zahl(zeile + z, w.spalte + s, w.zahl, w.art);
+        }
+    zeile += zeilen;
+  }
+  if (r.hasError()) x.Weiter();
+  return sammler.Fertig();
+}
 // ---------------------------------------------------------------------------------------------
 // .xls (Excel 97-2003 and 5.0/95): the compound file and the BIFF records of the first worksheet.
-
-std::uint16_t U16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t U32(const unsigned char* p) {
-  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) | (static_cast<std::uint32_t>(p[2]) << 16) |
-         (static_cast<std::uint32_t>(p[3]) << 24);
-}
-double F64(const unsigned char* p) {
-  std::uint64_t bits = 0;
-  for (int i = 7; i >= 0; --i) bits = (bits << 8) | p[i];
-  double d;
-  std::memcpy(&d, &bits, sizeof d);
-  return d;
-}
 
 QString Beschaedigt() { return QStringLiteral("Die Excel-Datei ist beschädigt."); }
 
@@ -845,68 +1026,20 @@ Blattinhalt XlsLesen(std::string_view daten) {
 
 // ---------------------------------------------------------------------------------------------
 
-Blattinhalt OrcusLesen(std::string_view daten) {
-  if (const auto grund = ZipPruefen(daten)) throw Abbruch{*grund};
-  const auto format = orcus::detect(reinterpret_cast<const unsigned char*>(daten.data()), daten.size());
-  if (format == orcus::format_t::xlsx) {
-    Fabrik fabrik(true);
-    orcus::orcus_xlsx filter(&fabrik);
-    filter.read_stream(daten);
-    return fabrik.Fertig();
-  }
-  if (format == orcus::format_t::ods) {
-    Fabrik fabrik(false);
-    orcus::orcus_ods filter(&fabrik);
-    filter.read_stream(daten);
-    return fabrik.Fertig();
-  }
+Blattinhalt ArchivLesen(std::string_view daten) {
+  const ZipArchiv zip(daten);
+  if (zip.Hat("xl/workbook.xml")) return XlsxLesen(zip);
+  if (zip.Hat("content.xml")) return OdsLesen(zip);
   throw Abbruch{QStringLiteral("Das Dateiformat wird nicht erkannt; lesbar sind .xlsx, .xlsm, .ods und .xls.")};
 }
 }  // namespace
 
 std::optional<QString> ZipPruefen(std::string_view daten) {
-  const auto* d = reinterpret_cast<const unsigned char*>(daten.data());
-  const std::size_t n = daten.size();
-  const QString defekt = QStringLiteral("Die Datei ist kein lesbares Archiv.");
-  // The end of the central directory lies in the last 64 KB + 22 bytes.
-  if (n < 22) return defekt;
-  std::optional<std::size_t> ende;
-  for (std::size_t i = n - 22 + 1; i-- > 0 && n - i <= 65557;)
-    if (U32(d + i) == 0x06054b50u) {
-      ende = i;
-      break;
-    }
-  if (!ende) return defekt;
-  const std::uint16_t eintraege = U16(d + *ende + 10);
-  const std::uint32_t groesse = U32(d + *ende + 12), beginn = U32(d + *ende + 16);
-  if (beginn == 0xFFFFFFFFu || eintraege == 0xFFFF) return QStringLiteral("Archive im ZIP64-Format liest das Programm nicht ein.");
-  if (std::uint64_t{beginn} + groesse > *ende) return defekt;
-  std::size_t pos = beginn;
-  std::uint64_t summe = 0;
-  for (std::uint16_t e = 0; e < eintraege; ++e) {
-    if (pos + 46 > *ende || U32(d + pos) != 0x02014b50u) return defekt;
-    const std::uint16_t methode = U16(d + pos + 10);
-    const std::uint32_t gepackt = U32(d + pos + 20), entpackt = U32(d + pos + 24);
-    const std::uint16_t nameLaenge = U16(d + pos + 28), extra = U16(d + pos + 30), kommentar = U16(d + pos + 32);
-    const std::uint32_t lokal = U32(d + pos + 42);
-    auto moeglich = [&](std::uint32_t c, std::uint32_t u) {
-      if (c == 0xFFFFFFFFu || u == 0xFFFFFFFFu) return false;
-      if (methode == 0) return c == u;
-      return std::uint64_t{u} <= 1100ull * c + 65536;  // deflate grows data at most about 1030 times
-    };
-    if (!moeglich(gepackt, entpackt) || entpackt > Blattgrenzen::ZipEintrag)
-      return QStringLiteral("Ein Eintrag der Datei gibt eine unmögliche Größe an; die Datei ist beschädigt oder manipuliert.");
-    summe += entpackt;
-    // The local header in front of the data must lie inside the file and claim no other sizes.
-    if (std::uint64_t{lokal} + 30 > n || U32(d + lokal) != 0x04034b50u) return defekt;
-    const std::uint16_t lokalFlags = U16(d + lokal + 6);
-    const std::uint32_t lokalGepackt = U32(d + lokal + 18), lokalEntpackt = U32(d + lokal + 22);
-    if (!(lokalFlags & 0x08) && (lokalGepackt != gepackt || lokalEntpackt != entpackt))
-      return QStringLiteral("Ein Eintrag der Datei gibt eine unmögliche Größe an; die Datei ist beschädigt oder manipuliert.");
-    if (std::uint64_t{lokal} + 30 + U16(d + lokal + 26) + U16(d + lokal + 28) + gepackt > n) return defekt;
-    pos += 46u + nameLaenge + extra + kommentar;
+  try {
+    const ZipArchiv zip(daten);
+  } catch (const Abbruch& a) {
+    return a.grund;
   }
-  if (summe > 2 * Blattgrenzen::ZipEintrag) return QStringLiteral("Die Datei ist zu groß.");
   return std::nullopt;
 }
 
@@ -915,7 +1048,7 @@ Blattergebnis BlattLesen(std::string_view daten) {
   const CZahlenformat cZahlen;
   try {
     if (daten.size() >= 8 && std::memcmp(daten.data(), "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) == 0) return XlsLesen(daten);
-    return OrcusLesen(daten);
+    return ArchivLesen(daten);
   } catch (const Abbruch& a) {
     return a.grund;
   } catch (const std::bad_alloc&) {
