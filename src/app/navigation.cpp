@@ -1,10 +1,16 @@
 #include "navigation.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
 
 namespace {
+QHash<QString, std::function<QWidget*()>>& Arten() {
+  static QHash<QString, std::function<QWidget*()>> arten;
+  return arten;
+}
+
 // Most recently created first; destroyed windows drop out by themselves.
 QList<QPointer<QWidget>>& Register() {
   static QList<QPointer<QWidget>> fenster;
@@ -45,4 +51,25 @@ QWidget* NachNameOeffnen(const QString& name, const std::function<QWidget*()>& e
   }
   NachVorne(fenster);
   return fenster;
+}
+
+void FensterArtRegistrieren(const QString& name, std::function<QWidget*()> erzeugen) { Arten().insert(name, std::move(erzeugen)); }
+
+QWidget* FensterOeffnen(const QString& name) {
+  const auto erzeugen = Arten().value(name);
+  if (name == QLatin1String("FEingabe")) {
+    QWidget* editor = FensterFinden(name);
+    if (!editor && erzeugen) {
+      editor = erzeugen();
+      FensterRegistrieren(editor, name);
+    }
+    if (editor) NachVorne(editor);
+    return editor;
+  }
+  return NachNameOeffnen(name, [&]() -> QWidget* { return erzeugen ? erzeugen() : nullptr; });
+}
+
+void AmHauptfensterZentrieren(QWidget* fenster) {
+  if (const QWidget* haupt = FensterFinden(QStringLiteral("FAuswertung")); haupt && haupt != fenster)
+    fenster->move(haupt->geometry().center() - fenster->rect().center());
 }

@@ -15,6 +15,13 @@
 #include "Start.h"
 #include "entry/eingabe.h"
 #include "evaluation/auswertung.h"
+#include "statistics/statistik.h"
+#include "statistics/zahlenstatistik.h"
+#include "tips/zufall.h"
+#include "tools/Nueberk.h"
+#include "tools/info.h"
+#include "tools/kal.h"
+#include "update/update.h"
 #include "tools/abbild.h"
 #include "tools/hilfe.h"
 #include "ui/meldungen.h"
@@ -51,6 +58,19 @@ void DemoScheinSchreiben(const QString& pfad) {
   ErgebnisMelden(ScheinSchreiben(t, QStringLiteral("1"), QStringLiteral("1"), pfad));
 }
 
+void FensterArtenRegistrieren() {
+  TFEingabe::Registrieren();
+  TFStatistik::Registrieren();
+  TFZufall::Registrieren();
+  TFUpdate::Registrieren();
+  TFNueberK::Registrieren();
+  TFKal::Registrieren();
+  TFInfo::Registrieren();
+  TFAbbild::Registrieren();
+  HilfeFensterAnmelden();
+  StatistikAnmelden();
+}
+
 Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis, const QStringList& scheine) {
   Programm p;
   // 1. The start screen; before it the process-wide values every window reads.
@@ -58,6 +78,7 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
   // A settings file that cannot be read whole is kept as it is and reported once.
   EinstellungenMelderSetzen([](const QString& text) { Warnung(text); });
   const DatenOrdnerErgebnis ordner = WerteErmitteln(programmOrdner, datenBasis);
+  FensterArtenRegistrieren();
   p.start = new TFStart;
   // 2. Shown centred and painted at once.
   if (const QScreen* s = QGuiApplication::primaryScreen())
@@ -80,7 +101,7 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
   });
   Geschuetzt([&] { FensterRegistrieren(new TFAbbild, QStringLiteral("FAbbild")); });
   Geschuetzt([&] {
-    if (p.haupt) FensterRegistrieren(new TFEingabe(p.haupt), QStringLiteral("FEingabe"));
+    if (p.haupt) FensterRegistrieren(new TFEingabe, QStringLiteral("FEingabe"));
   });
   // 5. Always, also after a failure above.
   p.start->SetInitializationDone(true);

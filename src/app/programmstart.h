@@ -21,6 +21,9 @@ struct Programm {
 Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis = QString(),
                              const QStringList& scheine = {});
 
+// How every kind of window is made, under its window name; the statistics base follows the store.
+void FensterArtenRegistrieren();
+
 // Qt's own German texts (dialogs, context menus, the help viewer's search); the catalogues loaded.
 QStringList QtUebersetzungenLaden();
 

@@ -8,6 +8,7 @@
 #include <SimpleIni.h>
 
 #include "datei.h"
+#include "schluessel.h"
 #include "programmwerte.h"
 #include "zahltext.h"
 
@@ -185,8 +186,7 @@ QString EinstellungenSchreibFehler(const QString& pfad) {
 float PreisJeReihe(const Einstellungen& einstellungen, Ergebnis* fehler) {
   constexpr float Vorgabe = 0.50f;
   if (!einstellungen.Existiert()) return Vorgabe;
-  const QString text =
-      einstellungen.Text(QStringLiteral("Abrechnung"), QStringLiteral("Preis"), QStringLiteral("50,00")).trimmed();
+  const QString text = Schluessel::Preis.Lesen(einstellungen).trimmed();
   // A decimal number with a comma as the decimal separator; a point is not accepted.
   bool ok = !text.contains(QLatin1Char('.'));
   double wert = 0;
@@ -197,7 +197,7 @@ float PreisJeReihe(const Einstellungen& einstellungen, Ergebnis* fehler) {
   }
   if (!ok) return Vorgabe;
   if (wert == 50.0) {
-    Ergebnis e = einstellungen.SchreibeText(QStringLiteral("Abrechnung"), QStringLiteral("Preis"), QStringLiteral("0,50"));
+    Ergebnis e = Schluessel::Preis.Schreiben(einstellungen, QStringLiteral("0,50"));
     if (fehler) *fehler = e;
     return Vorgabe;
   }
@@ -206,23 +206,22 @@ float PreisJeReihe(const Einstellungen& einstellungen, Ergebnis* fehler) {
 
 Ergebnis DateienMerken(const Einstellungen& einstellungen, const QStringList& pfade) {
   QList<Einstellungen::Eintrag> eintraege;
-  eintraege << Einstellungen::Eintrag{QStringLiteral("Dateienanzahl"), QString::number(pfade.size())};
-  for (int i = 0; i < pfade.size(); ++i)
-    eintraege << Einstellungen::Eintrag{QStringLiteral("Datei%1").arg(i + 1), pfade[i]};
-  return einstellungen.SektionErsetzen(QStringLiteral("Spielscheine"), eintraege);
+  eintraege << Schluessel::Dateienanzahl.Wert(static_cast<int>(pfade.size()));
+  for (int i = 0; i < pfade.size(); ++i) eintraege << Einstellungen::Eintrag{Schluessel::DateiName(i + 1), pfade[i]};
+  return einstellungen.SektionErsetzen(Schluessel::Dateienanzahl.Sektion(), eintraege);
 }
 
 QStringList GemerkteDateien(const Einstellungen& einstellungen) {
   // One read of the section; a hand-edited count larger than the keys present stops at the keys.
-  const auto eintraege = einstellungen.Sektion(QStringLiteral("Spielscheine"));
+  const auto eintraege = einstellungen.Sektion(Schluessel::Dateienanzahl.Sektion());
   auto wert = [&](const QString& schluessel) -> std::optional<QString> {
     for (const auto& [s, w] : eintraege)
       if (s.compare(schluessel, Qt::CaseInsensitive) == 0) return w;
     return std::nullopt;
   };
-  const int anzahl = TextAlsGanzzahl(wert(QStringLiteral("Dateienanzahl")).value_or(QString())).value_or(0);
+  const int anzahl =
+      TextAlsGanzzahl(wert(Schluessel::Dateienanzahl.Name()).value_or(QString())).value_or(Schluessel::Dateienanzahl.vorgabe);
   QStringList pfade;
-  for (int i = 1; i <= anzahl && i <= eintraege.size(); ++i)
-    pfade << wert(QStringLiteral("Datei%1").arg(i)).value_or(QString());
+  for (int i = 1; i <= anzahl && i <= eintraege.size(); ++i) pfade << wert(Schluessel::DateiName(i)).value_or(QString());
   return pfade;
 }

@@ -14,7 +14,6 @@ struct Meldung {
 struct Ergebnis {
   QString fehler;
   bool ok() const { return fehler.isEmpty(); }
-  static Ergebnis Erfolg() { return {}; }
 };
 
 // Sentences of a message are joined with two carriage returns.

@@ -6,13 +6,23 @@
 
 #include "datei.h"
 #include "datum.h"
+#include "programmwerte.h"
 
 TZiehungsListe& Ziehungen() {
   static TZiehungsListe liste;
   return liste;
 }
 
+QString TZiehungsListe::DateiPfad() { return Werte().DatenDatei(QStringLiteral("GZ.535")); }
+
 Ergebnis TZiehungsListe::Laden(const QString& pfad) {
+  const Ergebnis e = Einlesen(pfad);
+  emit NeuGeladen();
+  emit Geaendert();
+  return e;
+}
+
+Ergebnis TZiehungsListe::Einlesen(const QString& pfad) {
   QFile datei(pfad);
   if (!datei.exists()) return {};
   if (!datei.open(QIODevice::ReadOnly)) return {LeseFehler(pfad, datei.errorString())};
@@ -60,7 +70,10 @@ Ergebnis TZiehungsListe::AnhaengenUndSpeichern(double datum, const std::uint8_t 
   std::memcpy(z.GZ, zahlen, sizeof z.GZ);
   neu.push_back(z);
   Ergebnis e = Schreiben(neu, pfad);
-  if (e.ok()) liste_ = std::move(neu);
+  if (!e.ok()) return e;
+  liste_ = std::move(neu);
+  emit ZiehungGespeichert(Neueste(), true);
+  emit Geaendert();
   return e;
 }
 
@@ -71,7 +84,10 @@ Ergebnis TZiehungsListe::ErsetzenUndSpeichern(int i, double datum, const std::ui
   neu[static_cast<std::size_t>(i)].datum = datum;
   std::memcpy(neu[static_cast<std::size_t>(i)].GZ, zahlen, sizeof zahlen);
   Ergebnis e = Schreiben(neu, pfad);
-  if (e.ok()) liste_ = std::move(neu);
+  if (!e.ok()) return e;
+  liste_ = std::move(neu);
+  emit ZiehungGespeichert(i, false);
+  emit Geaendert();
   return e;
 }
 

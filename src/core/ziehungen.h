@@ -1,25 +1,33 @@
-// The draw history: the file "GZ.535" (16-byte records, oldest first) and the one in-memory list.
+// The draw history: the file "GZ.535" (16-byte records, oldest first) and the one in-memory list,
+// kept by a store that announces every change.
 #pragma once
 
 #include <vector>
 
 #include <QByteArrayView>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include "meldung.h"
 #include "var_def.h"
 
-class TZiehungsListe {
+class TZiehungsListe : public QObject {
+  Q_OBJECT
  public:
+  // The file of the process-wide store: "GZ.535" in the data folder.
+  static QString DateiPfad();
+
   // Appends the whole records of the file to the list. A missing file is not an error. On a read
-  // error the records read before it stay in the list.
+  // error the records read before it stay in the list. Announces NeuGeladen.
   Ergebnis Laden(const QString& pfad);
-  // Replaces the list with the records of the file.
+  // Replaces the list with the records of the file (a download replaced it). Announces NeuGeladen.
   Ergebnis NeuLaden(const QString& pfad);
+  Ergebnis NeuLaden() { return NeuLaden(DateiPfad()); }
 
   // Append a draw / overwrite the numbers of draw i, and write the whole list to the file. The file
-  // is written beside and replaced only after success; on failure file and list stay as they were.
+  // is written beside and replaced only after success; on failure file and list stay as they were
+  // and nothing is announced. Announces ZiehungGespeichert.
   Ergebnis AnhaengenUndSpeichern(double datum, const std::uint8_t (&zahlen)[5], const QString& pfad);
   Ergebnis ErsetzenUndSpeichern(int i, double datum, const std::uint8_t (&zahlen)[5], const QString& pfad);
 
@@ -38,7 +46,17 @@ class TZiehungsListe {
   // For tests and the download check: writes a list of records as a draw history file.
   static Ergebnis Schreiben(const std::vector<TGewZahlen>& liste, const QString& pfad);
 
+ signals:
+  // A draw was appended (neu) or corrected and the file written: the draws grid and the draw
+  // selectors follow.
+  void ZiehungGespeichert(int index, bool neu);
+  // The list was read anew from the file.
+  void NeuGeladen();
+  // After either of them, for what is derived from the list (the statistics base).
+  void Geaendert();
+
  private:
+  Ergebnis Einlesen(const QString& pfad);
   std::vector<TGewZahlen> liste_;
 };
 

@@ -20,14 +20,16 @@
 #include <QVBoxLayout>
 
 #include "core/einstellungen.h"
+#include "core/schluessel.h"
 #include "core/programmwerte.h"
 #include "core/schein.h"
-#include "entry/reihenspeichern.h"
-#include "entry/tabellenexport.h"
+#include "ui/reihenspeichern.h"
+#include "ui/tabellenexport.h"
 #include "entry/tabellenkalkulation.h"
 #include "entry/textimport.h"
-#include "evaluation/auswertung.h"
-#include "tools/hilfe.h"
+#include "app/aktionen.h"
+#include "app/navigation.h"
+#include "ui/hilfedienst.h"
 #include "ui/dateidialoge.h"
 #include "ui/hintergrund.h"
 #include "ui/meldungen.h"
@@ -36,18 +38,7 @@
 #include "ui/zentrieren.h"
 
 namespace {
-const QString Sektion = QStringLiteral("Eingabe");
 
-QLabel* Text(const QString& text, QWidget* eltern, bool fett = false) {
-  auto* l = new QLabel(text, eltern);
-  l->setWordWrap(true);
-  if (fett) {
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-  }
-  return l;
-}
 
 QLineEdit* Anteilfeld(const QString& name, QWidget* eltern) {
   auto* e = new QLineEdit(QStringLiteral("1"), eltern);
@@ -58,11 +49,6 @@ QLineEdit* Anteilfeld(const QString& name, QWidget* eltern) {
   return e;
 }
 
-QPushButton* Knopf(const QString& name, const QString& symbol, const QString& text, QWidget* eltern) {
-  auto* b = new QPushButton(Symbol(symbol), text, eltern);
-  b->setObjectName(name);
-  return b;
-}
 
 // The row table layout with its centred headers, bold data cells on white.
 void Einrichten(TabellenAnsicht* ansicht, Tabelle& daten, int breite0, int breite) {
@@ -78,17 +64,17 @@ void Einrichten(TabellenAnsicht* ansicht, Tabelle& daten, int breite0, int breit
 }
 }  // namespace
 
-TFEingabe::TFEingabe(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) {
+void TFEingabe::Registrieren() {
+  FensterArtRegistrieren(QStringLiteral("FEingabe"), [] { return new TFEingabe; });
+}
+
+TFEingabe::TFEingabe() : QMainWindow(nullptr) {
   setObjectName(QStringLiteral("FEingabe"));
   setWindowTitle(Werte().FensterTitel());
-
-  QToolBar* oben = NeueWerkzeugleiste(this);
-  addToolBar(Qt::TopToolBarArea, oben);
-  connect(WerkzeugKnopf(oben, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Fenster schließen")),
-          &QAction::triggered, this, &QWidget::close);
-  if (haupt_) haupt_->NaviKnoepfe(oben, {Navi::Statistik, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
-  HilfeKnopf(oben, Thema::Eingabe);
   HilfeThemaSetzen(this, Thema::Eingabe);
+  QToolBar* oben =
+      Aktionen::FensterLeiste(this, {AktionsId::Statistik, AktionsId::Update, AktionsId::NueberK, AktionsId::Kalender, AktionsId::Rechner});
+  Aktionen::Lokal(AktionsId::Speichern, this, [this] { BSaveClick(); });
 
   connect(Fussleiste(this, QStringLiteral("Schließen")), &QAction::triggered, this, &QWidget::close);
 
@@ -98,9 +84,9 @@ TFEingabe::TFEingabe(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) 
   mitte->setFont(klein);
   auto* v = new QVBoxLayout(mitte);
   v->setContentsMargins(6, 4, 6, 4);
-  v->addWidget(Text(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder importieren. "
+  v->addWidget(Beschriftung(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder importieren. "
                                    "Auch eine existierende Tippscheindatei kann eingelesen werden."),
-                    mitte, true));
+                    mitte, true, true));
   auto* h = new QHBoxLayout;
   h->setSpacing(8);
   h->addWidget(LinkerTeil());
@@ -110,7 +96,7 @@ TFEingabe::TFEingabe(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) 
   setCentralWidget(mitte);
 
   resize(980, 473 + oben->sizeHint().height() + 40);
-  if (haupt_) move(haupt_->geometry().center() - rect().center());
+  AmHauptfensterZentrieren(this);
 }
 
 TFEingabe::~TFEingabe() {
@@ -127,11 +113,11 @@ QWidget* TFEingabe::LinkerTeil() {
   auto* texte = new QWidget(manuell);
   auto* tv = new QVBoxLayout(texte);
   tv->setContentsMargins(5, 5, 5, 0);
-  tv->addWidget(Text(QStringLiteral("Die Zahlen sind jeweils durch ein Komma getrennt und ohne Leerzeichen in das Textfeld "
+  tv->addWidget(Beschriftung(QStringLiteral("Die Zahlen sind jeweils durch ein Komma getrennt und ohne Leerzeichen in das Textfeld "
                                     "rechts einzugeben.  "),
-                     texte));
-  tv->addWidget(Text(QStringLiteral("Nutzen Sie die Tasten unten oder schreiben Sie direkt in das Textfeld rechts.   "), texte));
-  auto* zeilenwechsel = Text(QStringLiteral("Zeilenwechsel erfolgt automatisch"), texte, true);
+                     texte, false, true));
+  tv->addWidget(Beschriftung(QStringLiteral("Nutzen Sie die Tasten unten oder schreiben Sie direkt in das Textfeld rechts.   "), texte, false, true));
+  auto* zeilenwechsel = Beschriftung(QStringLiteral("Zeilenwechsel erfolgt automatisch"), texte, true, true);
   zeilenwechsel->setAlignment(Qt::AlignCenter);
   tv->addWidget(zeilenwechsel);
   texte->setFixedWidth(7 * 40 + 19);
@@ -167,7 +153,7 @@ QWidget* TFEingabe::LinkerTeil() {
   auto* excel = Knopf(QStringLiteral("BExcelImport"), QStringLiteral("tabelle"), QStringLiteral("Excel- Import"), datei);
   connect(excel, &QPushButton::clicked, this, &TFEingabe::BExcelImportClick);
   dv->addWidget(excel);
-  lDatei2_ = Text(QString(), datei);
+  lDatei2_ = Beschriftung(QString(), datei, false, true);
   lDatei2_->setObjectName(QStringLiteral("LDatei2"));
   dv->addWidget(lDatei2_);
   g2_ = new TabellenAnsicht(datei);
@@ -187,11 +173,11 @@ QWidget* TFEingabe::Mitte() {
   v->setContentsMargins(0, 0, 0, 0);
   auto* kopf = new QHBoxLayout;
   auto* hinweise = new QVBoxLayout;
-  hinweise->addWidget(Text(QStringLiteral("Beispiel: 2,12,22,30,34 oder"), mitte));
-  hinweise->addWidget(Text(QStringLiteral("Text einfügen mit \"Feld x\" z. B. aus E-Mail"), mitte));
+  hinweise->addWidget(Beschriftung(QStringLiteral("Beispiel: 2,12,22,30,34 oder"), mitte, false, true));
+  hinweise->addWidget(Beschriftung(QStringLiteral("Text einfügen mit \"Feld x\" z. B. aus E-Mail"), mitte, false, true));
   kopf->addLayout(hinweise, 1);
   kopf->addWidget(new QLabel(QStringLiteral("Zeilen"), mitte));
-  zeilen_ = Text(QStringLiteral("0"), mitte, true);
+  zeilen_ = Beschriftung(QStringLiteral("0"), mitte, true, true);
   zeilen_->setObjectName(QStringLiteral("LZeilen"));
   zeilen_->setFrameShape(QFrame::Panel);
   zeilen_->setFrameShadow(QFrame::Sunken);
@@ -268,7 +254,7 @@ QWidget* TFEingabe::RechterTeil() {
   connect(loeschen, &QPushButton::clicked, this, &TFEingabe::ReihenLoeschenClick);
   knoepfe->addWidget(loeschen);
   v->addLayout(knoepfe);
-  lDatei_ = Text(QString(), rechts);
+  lDatei_ = Beschriftung(QString(), rechts, false, true);
   lDatei_->setObjectName(QStringLiteral("LDatei"));
   v->addWidget(lDatei_);
   auto* anteile = new QGroupBox(QStringLiteral("Tippschein-Anteile"), rechts);
@@ -369,21 +355,12 @@ void TFEingabe::ReihenLoeschenClick() {
 }
 
 void TFEingabe::BSaveClick() {
-  if (TabelleLeer(g1Daten_, QStringLiteral("speichern"), this)) return;
-  const QString pfad = AlsTippscheinSpeichern(g1Daten_, QStringLiteral("Als Spielschein speichern..."), eAntGes_->text(),
-                                              eAntmeine_->text(), this);
-  if (!pfad.isEmpty()) lDatei_->setText(GespeichertIn(pfad));
+  TippscheinSpeichernKlick(g1Daten_, QStringLiteral("Als Spielschein speichern..."), eAntGes_, eAntmeine_, lDatei_, this);
 }
 
-void TFEingabe::BCsvSaveClick() {
-  if (TabelleLeer(g1Daten_, QStringLiteral("speichern"), this)) return;
-  if (const QString pfad = AlsCsvSpeichern(g1Daten_, this); !pfad.isEmpty()) lDatei_->setText(GespeichertIn(pfad));
-}
+void TFEingabe::BCsvSaveClick() { CsvSpeichernKlick(g1Daten_, lDatei_, this); }
 
-void TFEingabe::BExcelExportClick() {
-  if (TabelleLeer(g1Daten_, QStringLiteral("exportieren"), this)) return;
-  ExcelExport(g1Daten_, QStringLiteral("Tippreihen"), 6, this);
-}
+void TFEingabe::BExcelExportClick() { ExcelExportKlick(g1Daten_, this); }
 
 void TFEingabe::G2Zuruecksetzen() {
   // A spreadsheet may have widened the file table; files are read into the six columns again.
@@ -396,13 +373,8 @@ void TFEingabe::DateiGelesen(const QString& pfad) {
 }
 
 void TFEingabe::BScheinOeffnenClick() {
-  DateiDialog d;
-  d.titel = QStringLiteral("Tippschein-Datei einlesen");
-  d.filter = QStringLiteral("Tippschein-Datei|*.vnds");
-  d.standardEndung = QStringLiteral("vnds");
-  d.startOrdner = Werte().datenOrdner;
-  d.mehrere = true;
-  const QStringList dateien = DateiDialoge().Oeffnen(d, this);
+  // Several files may be marked; only the first is read.
+  const QStringList dateien = DateiDialoge().Oeffnen(TippscheinOeffnenDialog(true), this);
   if (dateien.isEmpty()) return;
   G2Zuruecksetzen();
   QString ges = eAntGes_->text(), meine = eAntmeine_->text();
@@ -469,15 +441,15 @@ void TFEingabe::showEvent(QShowEvent* ereignis) {
   QMainWindow::showEvent(ereignis);
   const Einstellungen e;
   if (!e.Existiert()) return;
-  if (e.Wahr(Sektion, QStringLiteral("overwrite1"), false)) rg1a_->setChecked(true);
-  if (e.Wahr(Sektion, QStringLiteral("overwrite2"), true)) rg1b_->setChecked(true);
-  schrift_->setValue(e.Zahl(Sektion, QStringLiteral("Fontsize"), 10));
+  if (Schluessel::Ueberschreiben.Lesen(e)) rg1a_->setChecked(true);
+  if (Schluessel::Anhaengen.Lesen(e)) rg1b_->setChecked(true);
+  schrift_->setValue(Schluessel::Schriftgroesse.Lesen(e));
 }
 
 void TFEingabe::closeEvent(QCloseEvent* ereignis) {
-  ErgebnisMelden(Einstellungen().Schreiben(Sektion, {{QStringLiteral("overwrite1"), rg1a_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")},
-                                                     {QStringLiteral("overwrite2"), rg1b_->isChecked() ? QStringLiteral("1") : QStringLiteral("0")},
-                                                     {QStringLiteral("Fontsize"), QString::number(schrift_->value())}}),
+  ErgebnisMelden(Einstellungen().Schreiben(Schluessel::Ueberschreiben.Sektion(),
+                                           {Schluessel::Ueberschreiben.Wert(rg1a_->isChecked()), Schluessel::Anhaengen.Wert(rg1b_->isChecked()),
+                                            Schluessel::Schriftgroesse.Wert(schrift_->value())}),
                  this);
   ereignis->accept();  // the window is only hidden; it lives for the whole run
 }

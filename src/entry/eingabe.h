@@ -15,12 +15,13 @@ class QRadioButton;
 class QSpinBox;
 class QTabWidget;
 class TabellenAnsicht;
-class TFAuswertung;
 
 class TFEingabe : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TFEingabe(TFAuswertung* haupt);
+  TFEingabe();
+  // Registers how the window is made under its name "FEingabe".
+  static void Registrieren();
   ~TFEingabe() override;
 
   void BLot50EUrClick(int n);       // keypad
@@ -38,7 +39,6 @@ class TFEingabe : public QMainWindow {
   QPlainTextEdit* M1() const { return m1_; }
   const Tabelle& G1() const { return g1Daten_; }
   const Tabelle& G2() const { return g2Daten_; }
-  TabellenAnsicht* G1Ansicht() const { return g1_; }
   QString Zeilenzahl() const;
 
  protected:
@@ -53,7 +53,6 @@ class TFEingabe : public QMainWindow {
   void DateiGelesen(const QString& pfad);
   void G2Zuruecksetzen();
 
-  TFAuswertung* haupt_;
   QPlainTextEdit* m1_ = nullptr;
   QLabel* zeilen_ = nullptr;
   QCheckBox* cbPlus_ = nullptr;

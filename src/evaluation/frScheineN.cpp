@@ -14,7 +14,7 @@
 
 #include "core/schein.h"
 #include "core/ziehungen.h"
-#include "tools/abbild.h"
+#include "ui/abbilddienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -33,15 +33,6 @@ QLineEdit* Textfeld(const QString& name, QWidget* eltern, int breite = -1) {
   return e;
 }
 
-QLabel* Beschriftung(const QString& text, QWidget* eltern, bool fett = false) {
-  auto* l = new QLabel(text, eltern);
-  if (fett) {
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-  }
-  return l;
-}
 }  // namespace
 
 TFFrScheineN::TFFrScheineN(float preis, QWidget* eltern) : QWidget(eltern), preis_(preis) {
@@ -56,6 +47,10 @@ TFFrScheineN::TFFrScheineN(float preis, QWidget* eltern) : QWidget(eltern), prei
   h->setSpacing(8);
   h->addWidget(LinkerTeil());
   h->addWidget(RechterTeilAufbauen(), 1);
+  // A saved draw or a reloaded history: Combo1 gets the new dates with the newest selected.
+  auto neueDaten = [this] { ZiehungenAktualisieren(Ziehungen().DatumsTexte()); };
+  connect(&Ziehungen(), &TZiehungsListe::ZiehungGespeichert, this, neueDaten);
+  connect(&Ziehungen(), &TZiehungsListe::NeuGeladen, this, neueDaten);
 }
 
 TFFrScheineN::~TFFrScheineN() {
@@ -297,7 +292,7 @@ void TFFrScheineN::BFotoClick() {
   // The caption is the file name without its extension ".vnds".
   QString titel = lDatei_->text();
   titel.chop(5);
-  PanelAbbild(rechts_, titel, 0);
+  AbbildAufnehmen(rechts_, titel, 0);
 }
 
 void TFFrScheineN::BZeigClick() {

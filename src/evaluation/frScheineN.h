@@ -34,7 +34,6 @@ class TFFrScheineN : public QWidget {
   QString Pfad() const { return pfad_; }
   int HoechstZeile() const { return hoechstZeile_; }
   bool EinzelZiehung() const { return einzelZiehung_; }
-  const AuswertungsErgebnis& LetztesErgebnis() const { return ergebnis_; }
   QWidget* RechterTeil() const { return rechts_; }  // the area a snapshot captures
   QComboBox* Combo1() const { return combo1_; }
   QComboBox* Combo2() const { return combo2_; }

@@ -19,17 +19,6 @@
 #include "ui/zentrieren.h"
 
 namespace {
-QFont Schrift(QFont f, int punkte, bool fett) {
-  f.setPointSize(punkte);
-  f.setBold(fett);
-  return f;
-}
-
-QLabel* Text(const QString& text, QWidget* eltern, bool fett = false) {
-  auto* l = new QLabel(text, eltern);
-  if (fett) l->setFont(Schrift(l->font(), l->font().pointSize(), true));
-  return l;
-}
 
 QGroupBox* Gruppe(const QString& titel, QWidget* inhalt, QWidget* eltern) {
   auto* g = new QGroupBox(titel, eltern);
@@ -70,7 +59,6 @@ QString SuchTabelle::Zelle(int zeile, int spalte) const {
 
 TFfrStatistik::TFfrStatistik(QWidget* eltern) : QGroupBox(QStringLiteral("Statistik für die Gewinnzahlen"), eltern) {
   setObjectName(QStringLiteral("frStatistik"));
-  setFont(Schrift(font(), 8, false));  // a dense frame: the grids' smaller font throughout
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(5, 5, 5, 5);
   v->setSpacing(4);
@@ -95,9 +83,9 @@ QWidget* TFfrStatistik::ZeitraumLeiste() {
   g->setContentsMargins(0, 0, 0, 0);
   g->setHorizontalSpacing(6);
   g->setVerticalSpacing(1);
-  g->addWidget(Text(QStringLiteral("Auswertungszeitraum wählen:"), w), 0, 0, 1, 3);
-  g->addWidget(Text(QStringLiteral("von"), w), 1, 0);
-  g->addWidget(Text(QStringLiteral("bis"), w), 1, 1);
+  g->addWidget(Beschriftung(QStringLiteral("Auswertungszeitraum wählen:"), w), 0, 0, 1, 3);
+  g->addWidget(Beschriftung(QStringLiteral("von"), w), 1, 0);
+  g->addWidget(Beschriftung(QStringLiteral("bis"), w), 1, 1);
   von_ = new QComboBox(w);
   von_->setObjectName(QStringLiteral("ComboVon"));
   bis_ = new QComboBox(w);
@@ -121,8 +109,8 @@ QWidget* TFfrStatistik::ZeitraumLeiste() {
   auto* bv = new QVBoxLayout(box);
   bv->setContentsMargins(4, 2, 4, 2);
   bv->setSpacing(1);
-  bv->addWidget(Text(QStringLiteral("Anzahl Ziehungen"), box));
-  anzahl_ = Text(QString(), box, true);
+  bv->addWidget(Beschriftung(QStringLiteral("Anzahl Ziehungen"), box));
+  anzahl_ = Beschriftung(QString(), box, true);
   anzahl_->setObjectName(QStringLiteral("LAnzahl"));
   anzahl_->setAlignment(Qt::AlignCenter);
   anzahl_->setFrameShape(QFrame::Panel);
@@ -137,7 +125,7 @@ QWidget* TFfrStatistik::ZahlenPlatte() {
   auto* platte = new QFrame(this);
   platte->setObjectName(QStringLiteral("PZahlen"));
   platte->setFixedSize(7 * 46 + 11, 5 * 17 + 10);
-  const QFont klein = Schrift(font(), 8, false);
+  const QFont klein = font();
   for (int k = 1; k <= MaxZahl; ++k) {
     const int c = (k - 1) % 7, r = (k - 1) / 7;
     auto* kachel = new QLabel(QString::number(k), platte);
@@ -167,7 +155,7 @@ QWidget* TFfrStatistik::SortierLeiste() {
   auto* h = new QHBoxLayout(w);
   h->setContentsMargins(0, 0, 0, 0);
   h->addStretch(1);
-  h->addWidget(Text(QStringLiteral("Sortierreihenfolge ändern:"), w));
+  h->addWidget(Beschriftung(QStringLiteral("Sortierreihenfolge ändern:"), w));
   bSort_ = new QToolButton(w);
   bSort_->setObjectName(QStringLiteral("BSort"));
   bSort_->setFixedSize(48, 40);
@@ -230,7 +218,7 @@ QWidget* TFfrStatistik::KombiSeite(int k) {
   if (k > 2) {
     auto* leiste = new QHBoxLayout;
     auto* links = new QVBoxLayout;
-    links->addWidget(Text(QStringLiteral("Manuell starten, da zeitintensiv"), seite));
+    links->addWidget(Beschriftung(QStringLiteral("Manuell starten, da zeitintensiv"), seite));
     auto* gauge = new QProgressBar(seite);
     gauge->setObjectName(QStringLiteral("Fortschritt%1").arg(k));
     gauge->setTextVisible(false);
@@ -263,8 +251,8 @@ QWidget* TFfrStatistik::SuchSeite() {
   auto* h = new QHBoxLayout(seite);
   h->setContentsMargins(3, 3, 3, 3);
   auto* links = new QVBoxLayout;
-  links->addWidget(Text(QStringLiteral("Kombizahlen anklicken"), seite, true));
-  auto* erklaerung = Text(QStringLiteral("Nach dem Auftreten beliebiger Gewinnzahlen-Kombinationen suchen."), seite);
+  links->addWidget(Beschriftung(QStringLiteral("Kombizahlen anklicken"), seite, true));
+  auto* erklaerung = Beschriftung(QStringLiteral("Nach dem Auftreten beliebiger Gewinnzahlen-Kombinationen suchen."), seite);
   erklaerung->setWordWrap(true);
   links->addWidget(erklaerung);
   auto* platte = new QWidget(seite);
@@ -278,13 +266,13 @@ QWidget* TFfrStatistik::SuchSeite() {
     b->setText(QString::number(k));
     b->setCheckable(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setFont(Schrift(b->font(), 8, true));
+    b->setFont(Fett(b->font()));
     b->setGeometry(22 * c + 1, 19 * r + 2, 21, 18);
     connect(b, &QToolButton::clicked, this, [this, k] { BNrClick(k); });
     suchKnoepfe_[static_cast<std::size_t>(k)] = b;
   }
   links->addWidget(platte);
-  auto* hinweis = Text(QStringLiteral("Der Button \"Suche starten\" kann betätigt werden, wenn mindestens zwei Zahlen "
+  auto* hinweis = Beschriftung(QStringLiteral("Der Button \"Suche starten\" kann betätigt werden, wenn mindestens zwei Zahlen "
                                       "für eine Kombi-Suche angeklickt wurden. "),
                        seite);
   hinweis->setWordWrap(true);
@@ -310,8 +298,8 @@ QWidget* TFfrStatistik::SuchSeite() {
   auto* rv = new QVBoxLayout(rechts);
   rv->setContentsMargins(0, 0, 0, 0);
   auto* kopf = new QHBoxLayout;
-  kopf->addWidget(Text(QStringLiteral("Aufgetreten am"), rechts));
-  trefferzahl_ = Text(QString(), rechts, true);
+  kopf->addWidget(Beschriftung(QStringLiteral("Aufgetreten am"), rechts));
+  trefferzahl_ = Beschriftung(QString(), rechts, true);
   trefferzahl_->setObjectName(QStringLiteral("LTreffer"));
   trefferzahl_->setAlignment(Qt::AlignCenter);
   trefferzahl_->setMinimumWidth(36);

@@ -4,13 +4,13 @@
 #include <QMainWindow>
 
 class TFfrStatistik;
-class TFAuswertung;
 
 class TFStatistik : public QMainWindow {
   Q_OBJECT
  public:
-  // haupt: the main window whose navigation the tool bar uses.
-  explicit TFStatistik(TFAuswertung* haupt);
+  TFStatistik();
+  // Registers how the window is made under its name "FStatistik".
+  static void Registrieren();
   TFfrStatistik* Frame() const { return frame_; }
 
  private:

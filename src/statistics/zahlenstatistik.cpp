@@ -23,6 +23,14 @@ std::pair<int, int> Zeitraum(int von, int bis, int n) {
   return {std::max(von, 0), std::min(bis, n - 1)};
 }
 
+void StatistikAnmelden() {
+  static const bool angemeldet = [] {
+    QObject::connect(&Ziehungen(), &TZiehungsListe::Geaendert, &Ziehungen(), &StatistikStart);
+    return true;
+  }();
+  (void)angemeldet;
+}
+
 void StatistikStart() {
   const auto& liste = Ziehungen().Liste();
   auto& mengen = Mengen();

@@ -13,8 +13,10 @@ const std::vector<TZahlenMenge>& GZMengen();
 // The hit counts of the last count (whole list after StatistikStart, a period after TeilStatistik).
 Zaehlung& Haeufigkeit();
 
-// Rebuilds GZMengen and the hit counts from the whole draw list; every writer of the list calls it.
+// Rebuilds GZMengen and the hit counts from the whole draw list.
 void StatistikStart();
+// Lets the statistics base follow the draw list's store: StatistikStart after every change.
+void StatistikAnmelden();
 
 // Hit counts over the draws von..bis (inclusive), clamped to the draw list; none when bis < von.
 // Stores them as the current counts and returns them.

@@ -19,14 +19,16 @@
 #include <QVBoxLayout>
 
 #include "core/einstellungen.h"
+#include "core/schluessel.h"
 #include "core/programmwerte.h"
 #include "core/schein.h"
 #include "core/zahltext.h"
-#include "entry/reihenspeichern.h"
-#include "entry/tabellenexport.h"
-#include "evaluation/auswertung.h"
+#include "ui/reihenspeichern.h"
+#include "ui/tabellenexport.h"
+#include "app/aktionen.h"
+#include "app/navigation.h"
 #include "platform/plattform.h"
-#include "tools/hilfe.h"
+#include "ui/hilfedienst.h"
 #include "ui/dateidialoge.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
@@ -34,15 +36,9 @@
 #include "ui/zentrieren.h"
 
 namespace {
-const QString Sektion = QStringLiteral("Zufall");
 const QColor BankFarbe(147, 253, 114), FavoritFarbe(40, 184, 255);
 const QColor BankZelle(179, 255, 179);
 
-QFont Schrift(QFont f, int punkte, bool fett) {
-  f.setPointSize(punkte);
-  f.setBold(fett);
-  return f;
-}
 
 // Digits and backspace only.
 QLineEdit* Zahlenfeld(const QString& name, const QString& text, int laenge, QWidget* eltern) {
@@ -73,23 +69,22 @@ QString ZufallsTabelle::Zelle(int zeile, int spalte) const {
   return QString::number(ergebnis->Zufreihen[static_cast<std::size_t>(zeile - 1)][static_cast<std::size_t>(spalte - 1)]);
 }
 
-TFZufall::TFZufall(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) {
+void TFZufall::Registrieren() {
+  FensterArtRegistrieren(QStringLiteral("FZufall"), [] { return new TFZufall; });
+}
+
+TFZufall::TFZufall() : QMainWindow(nullptr) {
   setObjectName(QStringLiteral("FZufall"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Werte().FensterTitel());
-
-  QToolBar* oben = NeueWerkzeugleiste(this);
-  addToolBar(Qt::TopToolBarArea, oben);
-  connect(WerkzeugKnopf(oben, QStringLiteral("BClose"), QStringLiteral("schliessen"), QStringLiteral("Fenster schließen")),
-          &QAction::triggered, this, &QWidget::close);
-  if (haupt_) haupt_->NaviKnoepfe(oben, {Navi::Eingabe, Navi::Statistik, Navi::Update, Navi::NueberK, Navi::Kalender, Navi::Rechner});
-  HilfeKnopf(oben, Thema::Zufall);
   HilfeThemaSetzen(this, Thema::Zufall);
+  QToolBar* oben = Aktionen::FensterLeiste(
+      this, {AktionsId::Eingabe, AktionsId::Statistik, AktionsId::Update, AktionsId::NueberK, AktionsId::Kalender, AktionsId::Rechner});
+  Aktionen::Lokal(AktionsId::Speichern, this, [this] { BSaveClick(); });
 
   connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
 
   auto* mitte = new QWidget(this);
-  mitte->setFont(Schrift(mitte->font(), 8, false));
   auto* h = new QHBoxLayout(mitte);
   h->setContentsMargins(5, 5, 5, 5);
   h->setSpacing(6);
@@ -107,7 +102,7 @@ TFZufall::TFZufall(TFAuswertung* haupt) : QMainWindow(nullptr), haupt_(haupt) {
 
   // Client area 486 high, 610 + distribution view + 10 wide.
   resize(610 + 240 + 10, 486 + oben->sizeHint().height() + 40);
-  if (haupt_) move(haupt_->geometry().center() - rect().center());
+  AmHauptfensterZentrieren(this);
 }
 
 TFZufall::~TFZufall() { raster_->SetzeDaten(nullptr); }
@@ -128,7 +123,7 @@ QWidget* TFZufall::AnzahlPanel() {
   zeile->addWidget(new QLabel(QStringLiteral("Gewünschte An-\nzahl Tippreihen:"), g));
   anzahl_ = Zahlenfeld(QStringLiteral("EAnzahl"), QString(), 0, g);
   anzahl_->setAlignment(Qt::AlignCenter);
-  anzahl_->setFont(Schrift(anzahl_->font(), anzahl_->font().pointSize(), true));
+  anzahl_->setFont(Fett(anzahl_->font()));
   anzahl_->setFixedWidth(60);
   zeile->addWidget(anzahl_);
   v->addLayout(zeile);
@@ -169,7 +164,7 @@ QWidget* TFZufall::AuswahlPanel(Gruppe gruppe, const QString& titel) {
       auto* b = new QPushButton(QString::number(n), block);
       b->setObjectName(QStringLiteral("BZuf%1").arg(tag));
       b->setProperty("tag", tag);
-      b->setFont(Schrift(b->font(), 8, true));
+      b->setFont(Fett(b->font()));
       b->setFocusPolicy(Qt::NoFocus);
       b->setStyleSheet(KnopfStil(std::nullopt));
       b->setGeometry((spalte - 1) * 25 + 1, (zeile - 1) * 20 + 1, 24, 20);
@@ -273,7 +268,7 @@ QWidget* TFZufall::Verteilung() {
   kopf->move(5, 3);
   kopf->adjustSize();
   const int h = kopf->height();
-  const QFont klein = Schrift(font(), 8, false);
+  const QFont klein = font();
   for (int i = 1; i <= 5; ++i)
     for (int j = 1; j <= 7; ++j) {
       const int a = (i - 1) * 7 + j;
@@ -285,7 +280,7 @@ QWidget* TFZufall::Verteilung() {
       nr->setGeometry((j - 1) * 33 + 5, (i - 1) * 40 + h + 8, 32, 17);
       auto* w = new QLabel(ansicht);
       w->setObjectName(QStringLiteral("BStatW%1").arg(a));
-      w->setFont(Schrift(klein, 8, true));
+      w->setFont(Fett(klein));
       w->setAlignment(Qt::AlignCenter);
       w->setAutoFillBackground(true);
       w->setStyleSheet(QStringLiteral("background: palette(button); color: black;"));
@@ -425,21 +420,12 @@ void TFZufall::BSortClick() {
 }
 
 void TFZufall::BSaveClick() {
-  if (TabelleLeer(rasterDaten_, QStringLiteral("speichern"), this)) return;
-  const QString pfad = AlsTippscheinSpeichern(rasterDaten_, QStringLiteral("Als Tippschein speichern..."), eAntGes_->text(),
-                                              eAntmeine_->text(), this);
-  if (!pfad.isEmpty()) lDatei_->setText(GespeichertIn(pfad));
+  TippscheinSpeichernKlick(rasterDaten_, QStringLiteral("Als Tippschein speichern..."), eAntGes_, eAntmeine_, lDatei_, this);
 }
 
-void TFZufall::BCsvClick() {
-  if (TabelleLeer(rasterDaten_, QStringLiteral("speichern"), this)) return;
-  if (const QString pfad = AlsCsvSpeichern(rasterDaten_, this); !pfad.isEmpty()) lDatei_->setText(GespeichertIn(pfad));
-}
+void TFZufall::BCsvClick() { CsvSpeichernKlick(rasterDaten_, lDatei_, this); }
 
-void TFZufall::BExcelClick() {
-  if (TabelleLeer(rasterDaten_, QStringLiteral("exportieren"), this)) return;
-  ExcelExport(rasterDaten_, QStringLiteral("Tippreihen"), 6, this);
-}
+void TFZufall::BExcelClick() { ExcelExportKlick(rasterDaten_, this); }
 
 void TFZufall::LogoClick() {
   if (System().IstOnline()) System().UrlOeffnen(QUrl(Adressen::Produkt));
@@ -451,11 +437,11 @@ void TFZufall::showEvent(QShowEvent* ereignis) {
   gelesen_ = true;
   const Einstellungen e;
   if (!e.Existiert()) return;
-  QString anzahl = e.Text(Sektion, QStringLiteral("Anzahl"), QStringLiteral("12"));
-  anzahl_->setText(anzahl.isEmpty() ? QStringLiteral("12") : anzahl);
+  const QString anzahl = Schluessel::Anzahl.Lesen(e);
+  anzahl_->setText(anzahl.isEmpty() ? Schluessel::Anzahl.vorgabe : anzahl);  // an empty stored count gives "12" too
   const auto meldungen = AuswahlAusText(
-      auswahl_, e.Text(Sektion, QStringLiteral("Bankzahlen")), e.Text(Sektion, QStringLiteral("Quotenkiller")),
-      e.Text(Sektion, QStringLiteral("Favoriten")), [this](Gruppe g, int n, const TZufallsAuswahl::Ergebnis& r) {
+      auswahl_, Schluessel::Bankzahlen.Lesen(e), Schluessel::Quotenkiller.Lesen(e), Schluessel::Favoriten.Lesen(e),
+      [this](Gruppe g, int n, const TZufallsAuswahl::Ergebnis& r) {
         if (r.wirkung != TZufallsAuswahl::Wirkung::Abgelehnt)
           KnopfZeigen(g, n, r.wirkung == TZufallsAuswahl::Wirkung::Hinzugefuegt);
       });
@@ -469,10 +455,11 @@ void TFZufall::closeEvent(QCloseEvent* ereignis) {
     ereignis->ignore();
     return;
   }
-  ErgebnisMelden(Einstellungen().Schreiben(Sektion, {{QStringLiteral("Anzahl"), anzahl_->text()},
-                                                     {QStringLiteral("Bankzahlen"), AuswahlAlsText(auswahl_, Gruppe::Bank)},
-                                                     {QStringLiteral("Quotenkiller"), AuswahlAlsText(auswahl_, Gruppe::Killer)},
-                                                     {QStringLiteral("Favoriten"), AuswahlAlsText(auswahl_, Gruppe::Favorit)}}),
+  ErgebnisMelden(Einstellungen().Schreiben(Schluessel::Anzahl.Sektion(),
+                                           {Schluessel::Anzahl.Wert(anzahl_->text()),
+                                            Schluessel::Bankzahlen.Wert(AuswahlAlsText(auswahl_, Gruppe::Bank)),
+                                            Schluessel::Quotenkiller.Wert(AuswahlAlsText(auswahl_, Gruppe::Killer)),
+                                            Schluessel::Favoriten.Wert(AuswahlAlsText(auswahl_, Gruppe::Favorit))}),
                  this);
   ereignis->accept();
 }

@@ -15,7 +15,6 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TabellenAnsicht;
-class TFAuswertung;
 
 // The result grid over the last result: "Reihe", "Z1".."Z5"; 20 empty rows before the first run.
 class ZufallsTabelle : public TabellenDaten {
@@ -30,7 +29,9 @@ class ZufallsTabelle : public TabellenDaten {
 class TFZufall : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TFZufall(TFAuswertung* haupt);
+  TFZufall();
+  // Registers how the window is made under its name "FZufall".
+  static void Registrieren();
   ~TFZufall() override;
 
   void BLotUrClick(int tag);             // a number button: group * 100 + number
@@ -43,7 +44,6 @@ class TFZufall : public QMainWindow {
   void LogoClick();
 
   const TZufallsAuswahl& Auswahl() const { return auswahl_; }
-  const ZufallsErgebnis& LetztesErgebnis() const { return ergebnis_; }
   bool Sortiert() const { return sortiert_; }
   bool LaeuftGerade() const { return laeuft_; }
   QPoint Ecke(int n) const { return eNrEcke_[static_cast<std::size_t>(n)]; }
@@ -66,7 +66,6 @@ class TFZufall : public QMainWindow {
   void ZaehlerZeigen();
   void Sperren(bool sperren);
 
-  TFAuswertung* haupt_;
   TZufallsAuswahl auswahl_;
   TZufall zufall_;
   ZufallsErgebnis ergebnis_;

@@ -46,7 +46,6 @@ class TZufall {
     zustand_ = zustand_ * 134775813u + 1u;
     return static_cast<std::uint32_t>((static_cast<std::uint64_t>(zustand_) * m) >> 32);
   }
-  std::uint32_t Zustand() const { return zustand_; }
   // A new seed from the high-resolution clock mixed with one output of the current state, or the
   // fixed seed a test has set.
   void NeuSaeen();

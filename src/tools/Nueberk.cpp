@@ -10,9 +10,11 @@
 #include <QVBoxLayout>
 
 #include "core/meldung.h"
+#include "app/aktionen.h"
+#include "app/navigation.h"
 #include "core/programmwerte.h"
 #include "tools/binomial.h"
-#include "tools/hilfe.h"
+#include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 
@@ -31,11 +33,16 @@ QLineEdit* Eingabe(const QString& name, const QString& text, QWidget* eltern) {
 }
 }  // namespace
 
-TFNueberK::TFNueberK(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
+void TFNueberK::Registrieren() {
+  FensterArtRegistrieren(QStringLiteral("FNueberK"), [] { return new TFNueberK; });
+}
+
+TFNueberK::TFNueberK() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("FNueberK"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Werte().FensterTitel());
   HilfeThemaSetzen(this, Thema::NueberK);
+  Aktionen::Lokal(AktionsId::Schliessen, this);  // Escape closes the window
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(10, 10, 10, 0);
   auto* erklaerung = new QLabel(QStringLiteral("Der sogenannte Binomialkoeffizient n über k beschreibt, wie viele Möglichkeiten es "
@@ -92,7 +99,7 @@ TFNueberK::TFNueberK(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
   connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
 
   resize(370, 222);
-  if (haupt) move(haupt->geometry().center() - rect().center());
+  AmHauptfensterZentrieren(this);
 }
 
 void TFNueberK::BRechneClick() {

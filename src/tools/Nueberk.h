@@ -8,7 +8,9 @@ class QLineEdit;
 class TFNueberK : public QWidget {
   Q_OBJECT
  public:
-  explicit TFNueberK(QWidget* haupt = nullptr);
+  TFNueberK();
+  // Registers how the window is made under its name "FNueberK".
+  static void Registrieren();
   void BRechneClick();
   QLineEdit* N() const { return n_; }
   QLineEdit* K() const { return k_; }

@@ -17,8 +17,10 @@
 
 #include "app/navigation.h"
 #include "core/einstellungen.h"
+#include "core/schluessel.h"
 #include "core/programmwerte.h"
 #include "tools/jpeg.h"
+#include "ui/abbilddienst.h"
 #include "ui/dateidialoge.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
@@ -38,6 +40,8 @@ QLabel* GrossesZeichen(const QString& text, QWidget* eltern) {
   return l;
 }
 }  // namespace
+
+void TFAbbild::Registrieren() { AbbildDienstSetzen([](QWidget* panel, const QString& titel, int abschneiden) { PanelAbbild(panel, titel, abschneiden); }); }
 
 TFAbbild::TFAbbild() : QMainWindow(nullptr) {
   setObjectName(QStringLiteral("FAbbild"));
@@ -92,12 +96,11 @@ TFAbbild::TFAbbild() : QMainWindow(nullptr) {
   setCentralWidget(flaeche);
 
   // Position and snapshot folder from the settings; a default folder is created when none is set.
-  QPoint position(0, 70);
+  QPoint position(Schluessel::AbbildLinks.vorgabe, Schluessel::AbbildOben.vorgabe);
   const Einstellungen e;
   if (e.Existiert()) {
-    position = QPoint(e.Zahl(QStringLiteral("Position"), QStringLiteral("FAbbild-left"), 0),
-                      e.Zahl(QStringLiteral("Position"), QStringLiteral("FAbbild-top"), 70));
-    AbbildOrdner() = e.Text(QStringLiteral("Abbild"), QStringLiteral("Pfad"));
+    position = QPoint(Schluessel::AbbildLinks.Lesen(e), Schluessel::AbbildOben.Lesen(e));
+    AbbildOrdner() = Schluessel::AbbildPfad.Lesen(e);
   }
   if (AbbildOrdner().isEmpty()) {
     AbbildOrdner() = Werte().DatenDatei(QStringLiteral("shots/"));
@@ -135,7 +138,7 @@ void TFAbbild::BSpeichernClick() {
   const Ergebnis e = JpegSchreiben(rgb.constBits(), rgb.width(), rgb.height(), static_cast<int>(rgb.bytesPerLine()), qualitaet_->value(), pfad);
   if (!ErgebnisMelden(e, this)) return;
   AbbildOrdner() = info.path() + QLatin1Char('/');
-  ErgebnisMelden(Einstellungen().SchreibeText(QStringLiteral("Abbild"), QStringLiteral("Pfad"), AbbildOrdner()), this);
+  ErgebnisMelden(Schluessel::AbbildPfad.Schreiben(Einstellungen(), AbbildOrdner()), this);
 }
 
 void TFAbbild::BKopierenClick() {

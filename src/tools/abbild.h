@@ -14,6 +14,9 @@ class TFAbbild : public QMainWindow {
   // is set).
   TFAbbild();
 
+  // Registers the snapshot of a panel as the program's snapshot service.
+  static void Registrieren();
+
   void SetzeBild(const QImage& bild);
   const QImage& Bild() const { return bild_; }
   void BSpeichernClick();

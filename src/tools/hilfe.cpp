@@ -9,7 +9,6 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
-#include <QKeyEvent>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSplitter>
@@ -55,23 +54,6 @@ class QtHilfe : public HilfeDienst {
 };
 
 QtHilfe qtHilfe;
-HilfeDienst* aktuell = &qtHilfe;
-
-class F1Filter : public QObject {
- public:
-  bool eventFilter(QObject* ziel, QEvent* ereignis) override {
-    if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_F1) {
-      QWidget* w = QApplication::focusWidget();
-      if (!w) w = QApplication::activeWindow();
-      if (!w) w = qobject_cast<QWidget*>(ziel);
-      if (const int thema = HilfeThemaVon(w)) {
-        Hilfe().ThemaZeigen(thema);
-        return true;
-      }
-    }
-    return false;
-  }
-};
 }  // namespace
 
 HilfeFenster::HilfeFenster() {
@@ -141,36 +123,4 @@ void HilfeFenster::Zeigen() {
   activateWindow();
 }
 
-HilfeDienst& Hilfe() { return *aktuell; }
-
-HilfeDienst* HilfeDienstSetzen(HilfeDienst* dienst) {
-  HilfeDienst* vorher = aktuell;
-  aktuell = dienst ? dienst : &qtHilfe;
-  return vorher;
-}
-
-void HilfeThemaSetzen(QWidget* w, int thema) { w->setProperty("hilfeThema", thema); }
-
-int HilfeThemaVon(const QWidget* w) {
-  for (; w; w = w->parentWidget()) {
-    const int thema = w->property("hilfeThema").toInt();
-    if (thema) return thema;
-  }
-  return 0;
-}
-
-QAction* HilfeKnopf(QToolBar* leiste, int thema) {
-  auto* abstand = new QWidget(leiste);
-  abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-  leiste->addWidget(abstand);
-  QAction* knopf = WerkzeugKnopf(leiste, QStringLiteral("BHelp"), QStringLiteral("hilfe"), QStringLiteral("Hilfe"));
-  QObject::connect(knopf, &QAction::triggered, [thema] { Hilfe().ThemaZeigen(thema); });
-  return knopf;
-}
-
-void F1Einrichten() {
-  static F1Filter* filter = nullptr;
-  if (filter) return;
-  filter = new F1Filter;
-  qApp->installEventFilter(filter);
-}
+void HilfeFensterAnmelden() { HilfeDienstSetzen(&qtHilfe); }

@@ -8,9 +8,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/aktionen.h"
+#include "app/navigation.h"
 #include "core/programmwerte.h"
 #include "platform/plattform.h"
-#include "tools/hilfe.h"
+#include "ui/hilfedienst.h"
 #include "ui/skin.h"
 
 namespace {
@@ -32,11 +34,16 @@ class KlickLabel : public QLabel {
 
 QString TFInfo::EMail() { return QStringLiteral("info@kelvaro.example"); }
 
-TFInfo::TFInfo(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
+void TFInfo::Registrieren() {
+  FensterArtRegistrieren(QStringLiteral("FInfo"), [] { return new TFInfo; });
+}
+
+TFInfo::TFInfo() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("FInfo"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Werte().titel);
   HilfeThemaSetzen(this, Thema::Zufall);
+  Aktionen::Lokal(AktionsId::Schliessen, this);  // Escape closes the window
   setFixedSize(400, 300);
 
   auto* v = new QVBoxLayout(this);
@@ -73,7 +80,7 @@ TFInfo::TFInfo(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
   schliessen->setObjectName(QStringLiteral("BSchliessen"));
   connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
   v->addWidget(schliessen, 0, Qt::AlignRight);
-  if (haupt) move(haupt->geometry().center() - rect().center());
+  AmHauptfensterZentrieren(this);
 }
 
 void TFInfo::EMailClick() {

@@ -6,7 +6,9 @@
 class TFInfo : public QWidget {
   Q_OBJECT
  public:
-  explicit TFInfo(QWidget* haupt);
+  TFInfo();
+  // Registers how the window is made under its name "FInfo".
+  static void Registrieren();
   static QString EMail();
   void EMailClick();
 

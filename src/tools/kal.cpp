@@ -6,14 +6,21 @@
 #include <QVBoxLayout>
 
 #include "core/datum.h"
+#include "app/aktionen.h"
+#include "app/navigation.h"
 #include "core/programmwerte.h"
-#include "tools/hilfe.h"
+#include "ui/hilfedienst.h"
 #include "ui/skin.h"
 
-TFKal::TFKal(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
+void TFKal::Registrieren() {
+  FensterArtRegistrieren(QStringLiteral("FKal"), [] { return new TFKal; });
+}
+
+TFKal::TFKal() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("FKal"));
   setWindowTitle(Werte().FensterTitel());
   HilfeThemaSetzen(this, Thema::Kalender);
+  Aktionen::Lokal(AktionsId::Schliessen, this);  // Escape closes the window
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(0);
@@ -41,5 +48,5 @@ TFKal::TFKal(QWidget* haupt) : QWidget(nullptr, Qt::Window) {
   connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::hide);
 
   resize(368, 282);
-  if (haupt) move(haupt->geometry().center() - rect().center());
+  AmHauptfensterZentrieren(this);
 }

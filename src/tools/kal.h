@@ -8,7 +8,9 @@ class QCalendarWidget;
 class TFKal : public QWidget {
   Q_OBJECT
  public:
-  explicit TFKal(QWidget* haupt);
+  TFKal();
+  // Registers how the window is made under its name "FKal".
+  static void Registrieren();
   QCalendarWidget* Kalender() const { return kalender_; }
 
  private:

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "core/programmwerte.h"
+
 QStringList QtFilter(const QString& filter) {
   QStringList ergebnis;
   const QStringList teile = filter.split(QLatin1Char('|'));
@@ -17,6 +19,16 @@ QStringList QtFilter(const QString& filter) {
 QString MitEndung(const QString& pfad, const QString& endung) {
   if (pfad.isEmpty() || endung.isEmpty() || !QFileInfo(pfad).suffix().isEmpty()) return pfad;
   return pfad + QLatin1Char('.') + endung;
+}
+
+DateiDialog TippscheinOeffnenDialog(bool mehrere) {
+  DateiDialog d;
+  d.titel = QStringLiteral("Tippschein-Datei einlesen");
+  d.filter = QStringLiteral("Tippschein-Datei|*.vnds");
+  d.standardEndung = QStringLiteral("vnds");
+  d.startOrdner = Werte().datenOrdner;
+  d.mehrere = mehrere;
+  return d;
 }
 
 namespace {

@@ -31,3 +31,6 @@ DateiDialogDienst* DateiDialogDienstSetzen(DateiDialogDienst* dienst);  // nullp
 QStringList QtFilter(const QString& filter);
 // Adds the default extension to a name without one.
 QString MitEndung(const QString& pfad, const QString& endung);
+
+// The open dialog of ticket files: "Tippschein-Datei einlesen", *.vnds, starting in the data folder.
+DateiDialog TippscheinOeffnenDialog(bool mehrere);

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QStyleFactory>
 #include <QToolBar>
+#include <QPushButton>
 #include <QToolButton>
 
 void SkinAnwenden() {
@@ -82,12 +83,32 @@ QAction* Fussleiste(QWidget* fenster, const QString& beschriftung) {
   return knopf;
 }
 
-QLabel* FettesLabel(const QString& text, QWidget* eltern) {
+QLabel* Beschriftung(const QString& text, QWidget* eltern, bool fett, bool umbrechen) {
   auto* l = new QLabel(text, eltern);
-  QFont f = l->font();
-  f.setBold(true);
-  l->setFont(f);
+  if (fett) l->setFont(Fett(l->font()));
+  l->setWordWrap(umbrechen);
   return l;
+}
+
+QFont Fett(QFont schrift, bool fett) {
+  schrift.setBold(fett);
+  return schrift;
+}
+
+QPushButton* Knopf(const QString& name, const QString& symbol, const QString& text, QWidget* eltern) {
+  auto* b = new QPushButton(Symbol(symbol), text, eltern);
+  b->setObjectName(name);
+  return b;
+}
+
+QToolButton* Bildknopf(const QString& name, const QIcon& bild, const QString& hinweis, QWidget* eltern, QSize groesse) {
+  auto* b = new QToolButton(eltern);
+  b->setObjectName(name);
+  b->setIcon(bild);
+  if (groesse.isValid()) b->setIconSize(groesse);
+  b->setAutoRaise(true);
+  b->setToolTip(hinweis);
+  return b;
 }
 
 QString ZahlenknopfStil() {

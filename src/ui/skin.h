@@ -1,7 +1,9 @@
 // The look of every window: Fusion style, one calm palette, one bundled icon set.
 #pragma once
 
+#include <QFont>
 #include <QIcon>
+#include <QSize>
 #include <QString>
 
 class QToolBar;
@@ -25,6 +27,15 @@ QAction* WerkzeugKnopf(QToolBar* leiste, const QString& name, const QString& sym
 QAction* Fussleiste(QWidget* fenster, const QString& beschriftung);
 // The look of checkable number buttons (the draw field, the search numbers): gold when picked.
 QString ZahlenknopfStil();
-// A label in bold type.
 class QLabel;
-QLabel* FettesLabel(const QString& text, QWidget* eltern);
+class QPushButton;
+class QToolButton;
+// A label, in bold type when fett, wrapping its words when umbrechen.
+QLabel* Beschriftung(const QString& text, QWidget* eltern, bool fett = false, bool umbrechen = false);
+inline QLabel* FettesLabel(const QString& text, QWidget* eltern) { return Beschriftung(text, eltern, true); }
+// A captioned button with a picture of the icon set; objectName is its name.
+QPushButton* Knopf(const QString& name, const QString& symbol, const QString& text, QWidget* eltern);
+// A small flat picture button with a tool tip.
+QToolButton* Bildknopf(const QString& name, const QIcon& bild, const QString& hinweis, QWidget* eltern, QSize groesse = QSize());
+// The font with this weight.
+QFont Fett(QFont schrift, bool fett = true);

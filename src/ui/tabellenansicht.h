@@ -46,7 +46,6 @@ class TabellenAnsicht : public QTableView {
   // The grid must outlive the view, or be taken away (nullptr) before it goes.
   void SetzeDaten(const TabellenDaten* daten) { modell_.SetzeDaten(daten); }
   const TabellenDaten* Daten() const { return modell_.Daten(); }
-  TabellenModell& Modell() { return modell_; }
   void Neu() { modell_.Neu(); }
 
   void SetzeSpaltenBreiten(const QList<int>& breiten);

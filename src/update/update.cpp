@@ -16,9 +16,10 @@
 
 #include "core/programmwerte.h"
 #include "core/ziehungen.h"
-#include "evaluation/auswertung.h"
+#include "app/aktionen.h"
+#include "app/navigation.h"
 #include "platform/plattform.h"
-#include "tools/hilfe.h"
+#include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "update/herunterladen.h"
@@ -51,11 +52,16 @@ QLabel* Hinweis(const QString& text, QWidget* eltern) {
 }
 }  // namespace
 
-TFUpdate::TFUpdate(TFAuswertung* haupt) : QWidget(nullptr, Qt::Window), haupt_(haupt) {
+void TFUpdate::Registrieren() {
+  FensterArtRegistrieren(QStringLiteral("FUpdate"), [] { return new TFUpdate; });
+}
+
+TFUpdate::TFUpdate() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("FUpdate"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Werte().FensterTitel());
   HilfeThemaSetzen(this, Thema::Update);
+  Aktionen::Lokal(AktionsId::Schliessen, this);  // Escape closes the window
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(8, 8, 8, 0);
 
@@ -110,7 +116,7 @@ TFUpdate::TFUpdate(TFAuswertung* haupt) : QWidget(nullptr, Qt::Window), haupt_(h
 
   // 311 x 289, or as high as the wrapped texts need in the desktop's font.
   resize(311, std::max(289, v->totalHeightForWidth(311)));
-  if (haupt_) move(haupt_->geometry().center() - rect().center());
+  AmHauptfensterZentrieren(this);
 }
 
 void TFUpdate::showEvent(QShowEvent* ereignis) {
@@ -159,7 +165,8 @@ bool TFUpdate::GZDownload() {
     return false;
   }
   if (!QFileInfo::exists(ziel)) return false;
-  if (haupt_) haupt_->ZiehungenNeuLaden();
+  // The store reads the new file; the main window, the result panels and the statistics follow it.
+  ErgebnisMelden(Ziehungen().NeuLaden(), this);
   FehlendeZiehungenPruefen(true);
   return true;
 }

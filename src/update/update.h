@@ -8,12 +8,13 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TFAuswertung;
 
 class TFUpdate : public QWidget {
   Q_OBJECT
  public:
-  explicit TFUpdate(TFAuswertung* haupt);
+  TFUpdate();
+  // Registers how the window is made under its name "FUpdate".
+  static void Registrieren();
 
   bool GZDownload();
   // When the draw list is empty: asks (unless already agreed) and downloads. After a download it
@@ -31,7 +32,6 @@ class TFUpdate : public QWidget {
   void showEvent(QShowEvent* ereignis) override;
 
  private:
-  TFAuswertung* haupt_;
   QLineEdit* installiert_;
   QLineEdit* verfuegbar_;
   QPushButton* bDownload_;

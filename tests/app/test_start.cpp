@@ -91,7 +91,7 @@ TEST_F(Programmstart, HauptfensterUnsichtbarBisWeiter) {
   QWidget* editor = FensterFinden(QStringLiteral("FEingabe"));
   ASSERT_TRUE(editor);
   EXPECT_FALSE(editor->isVisible());
-  p.haupt->BEingabeNClick();
+  Ausloesen(AktionsId::Eingabe);
   EXPECT_TRUE(editor->isVisible());
   editor->close();
   EXPECT_EQ(FensterFinden(QStringLiteral("FEingabe")), editor);  // closing only hides it

@@ -21,7 +21,7 @@ class Eingabefenster : public DatenOrdnerTest {
  protected:
   void SetUp() override {
     DatenOrdnerTest::SetUp();
-    f = std::make_unique<TFEingabe>(nullptr);
+    f = std::make_unique<TFEingabe>();
   }
   void TearDown() override {
     f.reset();

@@ -118,7 +118,7 @@ TEST_F(Hauptfenster, TabsSchliessenUndGespeicherteZiehungErreichtDasPanel) {
   ASSERT_EQ(TabTexte(), QStringList{"b"});
 
   QTest::mouseClick(fenster->findChild<QAbstractButton*>("BHinzu"), Qt::LeftButton);
-  for (int n : {3, 7, 11, 20, 33}) fenster->BLotAuswerten(n);
+  for (int n : {3, 7, 11, 20, 33}) fenster->Ziehungsseite()->BLotAuswerten(n);
   QTest::mouseClick(fenster->findChild<QAbstractButton*>("BSave"), Qt::LeftButton);
   TFFrScheineN* panel = fenster->Panels().value(0);
   ASSERT_TRUE(panel);

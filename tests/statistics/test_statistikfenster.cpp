@@ -36,7 +36,7 @@ class Statistikfenster : public DatenOrdnerTest {
       haupt = std::make_unique<TFAuswertung>();
       haupt->Erzeugen();
     }
-    haupt->BStatistikClick();
+    Ausloesen(AktionsId::Statistik);
     fenster = qobject_cast<TFStatistik*>(FensterFinden("FStatistik"));
     return fenster ? fenster->Frame() : nullptr;
   }
@@ -76,7 +76,7 @@ TEST_F(Statistikfenster, OeffnenZaehlenUndAbwesenheit) {
 
   // A second opening finds the same window, restored.
   fenster->showMinimized();
-  haupt->BStatistikClick();
+  Ausloesen(AktionsId::Statistik);
   EXPECT_EQ(FensterFinden("FStatistik"), fenster.data());
   EXPECT_FALSE(fenster->windowState() & Qt::WindowMinimized);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);

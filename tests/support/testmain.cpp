@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/programmwerte.h"
+#include "app/programmstart.h"
 #include "ui/skin.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   // The helper programs lie beside the tests in the build tree.
   Werte().helferOrdner = QCoreApplication::applicationDirPath() + QLatin1Char('/');
   SkinAnwenden();
+  // The windows are made by kind, the statistics base follows the store, as in the program.
+  FensterArtenRegistrieren();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -2,6 +2,7 @@
 
 #include "testserver.h"
 
+#include <QAction>
 #include <QFile>
 
 #include "core/datum.h"
@@ -98,3 +99,5 @@ QByteArray ZiehungsSatz(const char* datum, std::array<int, 5> zahlen) {
   for (std::size_t i = 0; i < 5; ++i) g.GZ[i] = static_cast<std::uint8_t>(zahlen[i]);
   return QByteArray(reinterpret_cast<const char*>(&g), sizeof g);
 }
+
+void Ausloesen(const QString& aktionsId) { Aktionen::Aktion(aktionsId)->trigger(); }

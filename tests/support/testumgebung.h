@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "app/aktionen.h"
 #include "core/tabelle.h"
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
@@ -95,6 +96,9 @@ class DatenOrdnerTest : public ::testing::Test {
   DateiDialogDienst* alteDialoge_ = nullptr;
   Plattform* altePlattform_ = nullptr;
 };
+
+// Triggers one of the program's actions (a tool-bar button or menu entry of any window).
+void Ausloesen(const QString& aktionsId);
 
 // One 16-byte record of a draw history file.
 QByteArray ZiehungsSatz(const char* datum, std::array<int, 5> zahlen);

@@ -33,7 +33,7 @@ class Zufallsfenster : public DatenOrdnerTest {
     DatenOrdnerTest::TearDown();
   }
   TFZufall* Oeffnen() {
-    haupt->BZufallClick();
+    Ausloesen(AktionsId::Zufall);
     fenster = qobject_cast<TFZufall*>(FensterFinden("FZufall"));
     return fenster;
   }

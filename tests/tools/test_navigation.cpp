@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <map>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -32,7 +35,7 @@ class Navigation : public DatenOrdnerTest {
     haupt = new TFAuswertung;
     FensterRegistrieren(haupt, "FAuswertung");
     haupt->Erzeugen();
-    FensterRegistrieren(new TFEingabe(haupt), "FEingabe");
+    FensterRegistrieren(new TFEingabe, "FEingabe");
   }
   void TearDown() override {
     for (QWidget* w : QApplication::topLevelWidgets()) w->deleteLater();
@@ -56,16 +59,28 @@ class Navigation : public DatenOrdnerTest {
   }
   QWidget* Oeffnen(const char* name) {
     if (!strcmp(name, "FAuswertung")) return haupt;
-    if (!strcmp(name, "FEingabe")) {
-      haupt->BEingabeNClick();
-    } else if (!strcmp(name, "FStatistik")) {
-      haupt->BStatistikClick();
-    } else if (!strcmp(name, "FZufall")) {
-      haupt->BZufallClick();
-    } else if (!strcmp(name, "FNueberK")) {
-      haupt->BNoverKClick();
-    }
+    static const std::map<std::string, QString> aktion{{"FEingabe", AktionsId::Eingabe},
+                                                       {"FStatistik", AktionsId::Statistik},
+                                                       {"FZufall", AktionsId::Zufall},
+                                                       {"FNueberK", AktionsId::NueberK}};
+    Ausloesen(aktion.at(name));
     return FensterFinden(name);
+  }
+  // A menu entry by its path ("&Extras/&Kalender"), as the window's menu bar shows it.
+  static QAction* Menueeintrag(QWidget* fenster, const QString& pfad) {
+    const QStringList teile = pfad.split(QLatin1Char('/'));
+    auto* leiste = fenster->findChild<QMenuBar*>();
+    if (!leiste) return nullptr;
+    QList<QAction*> eintraege = leiste->actions();
+    QAction* gefunden = nullptr;
+    for (const QString& teil : teile) {
+      gefunden = nullptr;
+      for (QAction* a : eintraege)
+        if (a->text() == teil) gefunden = a;
+      if (!gefunden) return nullptr;
+      if (gefunden->menu()) eintraege = gefunden->menu()->actions();
+    }
+    return gefunden;
   }
 
   HilfeRekorder hilfe;
@@ -87,16 +102,17 @@ TEST_F(Navigation, JederKnopfUndMenueeintragErreichtSeinZiel) {
   auto rechner = [this] { return plattform.rechner == 1; };
   const Zeile tabelle[] = {
       // Main window: menus.
-      {"FAuswertung", "Tippscheineoeffnen1", [this] { return !dialoge.gefragt.empty() && dialoge.gefragt.back().titel == "Tippschein-Datei einlesen"; }},
-      {"FAuswertung", "NeuenTippscheineingeben1", offen("FEingabe")},
-      {"FAuswertung", "nberkberechnen1", offen("FNueberK")},
-      {"FAuswertung", "Kalender1", offen("FKal")},
-      {"FAuswertung", "Taschenrechner1", rechner},
-      {"FAuswertung", "UpdatePruefung1", offen("FUpdate")},
-      {"FAuswertung", "Inhalt1", thema("Inhalt")},
-      {"FAuswertung", "InHilfesuchen1", thema("Suche")},
-      {"FAuswertung", "UpdatePruefung2", offen("FUpdate")},
-      {"FAuswertung", "ProgrammInfo1", offen("FInfo")},
+      {"FAuswertung", "&Datei/Tippschein(e) öffnen...",
+       [this] { return !dialoge.gefragt.empty() && dialoge.gefragt.back().titel == "Tippschein-Datei einlesen"; }},
+      {"FAuswertung", "&Datei/Neuen Tippschein eingeben...", offen("FEingabe")},
+      {"FAuswertung", "&Extras/&n über k berechnen", offen("FNueberK")},
+      {"FAuswertung", "&Extras/&Kalender", offen("FKal")},
+      {"FAuswertung", "&Extras/Taschen&rechner", rechner},
+      {"FAuswertung", "&Extras/&Update-Prüfung", offen("FUpdate")},
+      {"FAuswertung", "&Hilfe/&Inhalt", thema("Inhalt")},
+      {"FAuswertung", "&Hilfe/In Hilfe &suchen...", thema("Suche")},
+      {"FAuswertung", "&Hilfe/&Update-Prüfung", offen("FUpdate")},
+      {"FAuswertung", "&Hilfe/Programm-In&fo", offen("FInfo")},
       // Main window: tool bar.
       {"FAuswertung", "BEingabeN", offen("FEingabe")},
       {"FAuswertung", "BZufall", offen("FZufall")},
@@ -114,7 +130,7 @@ TEST_F(Navigation, JederKnopfUndMenueeintragErreichtSeinZiel) {
       {"FStatistik", "BCalc", rechner},
       {"FStatistik", "BHelp", thema("1050")},
       {"FStatistik", "BClose", [] { return !FormVorhanden("FStatistik") || !Sichtbar("FStatistik"); }},
-      {"FStatistik", "Beenden1", [] { return !Sichtbar("FStatistik"); }},
+      {"FStatistik", "&Datei/&Beenden", [] { return !Sichtbar("FStatistik"); }},
       // Random tip window.
       {"FZufall", "BEingabeN", offen("FEingabe")},
       {"FZufall", "BStatistik", offen("FStatistik")},
@@ -142,7 +158,8 @@ TEST_F(Navigation, JederKnopfUndMenueeintragErreichtSeinZiel) {
     Aufraeumen();
     QWidget* fenster = Oeffnen(z.fenster);
     ASSERT_TRUE(fenster) << z.fenster;
-    auto* aktion = fenster->findChild<QAction*>(QString::fromLatin1(z.aktion));
+    QAction* aktion = Menueeintrag(fenster, QString::fromUtf8(z.aktion));
+    if (!aktion) aktion = fenster->findChild<QAction*>(QString::fromLatin1(z.aktion));  // the foot bar's button
     auto* knopf = fenster->findChild<QAbstractButton*>(QString::fromLatin1(z.aktion));
     ASSERT_TRUE(aktion || knopf) << z.fenster << " " << z.aktion;
     if (aktion)
@@ -153,9 +170,9 @@ TEST_F(Navigation, JederKnopfUndMenueeintragErreichtSeinZiel) {
     EXPECT_TRUE(z.ziel()) << z.fenster << " " << z.aktion;
   }
   // The main window's own close entries end the program's main window.
-  for (const char* schliessen : {"Beenden1", "BClose", "BSchliessen"}) {
+  for (const char* schliessen : {"&Datei/&Beenden", "BClose", "BSchliessen"}) {
     haupt->show();
-    auto* aktion = haupt->findChild<QAction*>(schliessen);
+    QAction* aktion = Menueeintrag(haupt, QString::fromUtf8(schliessen));
     if (aktion)
       aktion->trigger();
     else

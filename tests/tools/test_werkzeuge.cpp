@@ -38,7 +38,7 @@ class Werkzeuge : public DatenOrdnerTest {
 
 TEST_F(Werkzeuge, KalenderEinFensterMitHeute) {
   HeuteFestlegen([] { return QDate(2026, 3, 3); });
-  haupt->BKalClick();
+  Ausloesen(AktionsId::Kalender);
   auto* kal = qobject_cast<TFKal*>(FensterFinden("FKal"));
   ASSERT_TRUE(kal);
   QCalendarWidget* k = kal->Kalender();
@@ -48,17 +48,17 @@ TEST_F(Werkzeuge, KalenderEinFensterMitHeute) {
   EXPECT_EQ(k->verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
   EXPECT_EQ(k->weekdayTextFormat(Qt::Wednesday).fontWeight(), QFont::Bold);
   kal->showMinimized();
-  haupt->BKalClick();
+  Ausloesen(AktionsId::Kalender);
   EXPECT_EQ(FensterFinden("FKal"), kal);  // one window
   EXPECT_FALSE(kal->windowState() & Qt::WindowMinimized);
   QTest::mouseClick(kal->findChild<QWidget*>("Fussleiste")->findChildren<QAbstractButton*>().last(), Qt::LeftButton);
   EXPECT_FALSE(kal->isVisible());  // "Schließen" hides
-  haupt->BKalClick();
+  Ausloesen(AktionsId::Kalender);
   EXPECT_EQ(FensterFinden("FKal"), kal);
 }
 
 TEST_F(Werkzeuge, InfoFensterUndMail) {
-  haupt->ProgrammInfo1Click();
+  Ausloesen(AktionsId::Info);
   QPointer<TFInfo> info = qobject_cast<TFInfo*>(FensterFinden("FInfo"));
   ASSERT_TRUE(info);
   EXPECT_EQ(info->windowTitle(), QStringLiteral("Kelvaro"));

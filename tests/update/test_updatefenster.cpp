@@ -75,7 +75,7 @@ TEST_F(Updatefenster, ErsterStartOhneGewinnzahlenLaedtSieNachJa) {
   // Shown again with draws: no question, no transfer.
   Update()->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  haupt->BUpdateClick();
+  Ausloesen(AktionsId::Update);
   Warten();
   EXPECT_EQ(server.Anfragen("/downloads/GZ.535"), 1);
   EXPECT_EQ(meldungen.meldungen.size(), 1u);
@@ -102,7 +102,7 @@ TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
     f.vorbereiten();
     meldungen.meldungen.clear();
     DownloadFragen = false;
-    haupt->BUpdateClick();
+    Ausloesen(AktionsId::Update);
     Warten();
     EXPECT_EQ(meldungen.Texte(), (QStringList{gescheitert + "\r\r" + f.grund, gescheitert})) << f.name;
     EXPECT_EQ(DateiInhalt("GZ.535"), QByteArray("part")) << f.name;
@@ -114,7 +114,7 @@ TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
   // Offline: the connection message, then the failure.
   plattform.online = false;
   meldungen.meldungen.clear();
-  haupt->BUpdateClick();
+  Ausloesen(AktionsId::Update);
   Warten();
   EXPECT_EQ(meldungen.Texte(), (QStringList{"Für die Aktualisierung muss eine Verbindung zum Internet bestehen.\r\rIch breche ab.", gescheitert}));
 }
@@ -122,7 +122,7 @@ TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
 TEST_F(Updatefenster, FrageUndAbbruchOhneDownload) {
   Starten();
   meldungen.antworten = {Antwort::Abbrechen};
-  haupt->BUpdateClick();
+  Ausloesen(AktionsId::Update);
   Warten();
   EXPECT_EQ(meldungen.meldungen.size(), 1u);
   EXPECT_EQ(server.Anfragen("/downloads/GZ.535"), 0);
@@ -139,7 +139,7 @@ TEST_F(Updatefenster, FrageUndAbbruchOhneDownload) {
 
 TEST_F(Updatefenster, StatistikFragtUndSchliesstSich) {
   Starten();
-  haupt->BStatistikClick();
+  Ausloesen(AktionsId::Statistik);
   QPointer<QWidget> statistik = FensterFinden("FStatistik");
   ASSERT_TRUE(statistik);
   meldungen.antworten = {Antwort::Ja};
@@ -153,7 +153,7 @@ TEST_F(Updatefenster, StatistikFragtUndSchliesstSich) {
 TEST_F(Updatefenster, VersionspruefungUndInstallation) {
   Datei(gz);
   Starten();
-  haupt->BUpdateClick();
+  Ausloesen(AktionsId::Update);
   TFUpdate* u = Update();
   ASSERT_TRUE(u);
   Warten();
@@ -219,7 +219,7 @@ TEST_F(Updatefenster, PaketVersionPrueftNurUndVerweistAufDieSoftwareverwaltung) 
   SelbstUpdateFestlegen(false);
   Datei(gz);
   Starten();
-  haupt->BUpdateClick();
+  Ausloesen(AktionsId::Update);
   TFUpdate* u = Update();
   ASSERT_TRUE(u);
   Warten();
@@ -255,7 +255,7 @@ TEST_F(Updatefenster, AbgebrochenerDownloadMeldetKeinenFehler) {
     if (auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
       QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
   });
-  haupt->BUpdateClick();
+  Ausloesen(AktionsId::Update);
   Warten();
   EXPECT_TRUE(meldungen.meldungen.empty()) << meldungen.Texte().join(" | ").toStdString();
   EXPECT_EQ(DateiInhalt("GZ.535"), QByteArray("part"));

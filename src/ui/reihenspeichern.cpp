@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 
 #include "core/programmwerte.h"
 #include "core/schein.h"
 #include "ui/dateidialoge.h"
 #include "ui/meldungen.h"
+#include "ui/tabellenexport.h"
 
 bool TabelleLeer(const TabellenDaten& tabelle, const QString& was, QWidget* eltern) {
   if (!tabelle.Zelle(1, 1).isEmpty()) return false;
@@ -53,3 +56,20 @@ QString AlsCsvSpeichern(const TabellenDaten& tabelle, QWidget* eltern) {
 }
 
 QString GespeichertIn(const QString& pfad) { return QStringLiteral("Gespeichert in: ") + QFileInfo(pfad).fileName(); }
+
+void TippscheinSpeichernKlick(const TabellenDaten& tabelle, const QString& titel, const QLineEdit* gesamt, const QLineEdit* meine,
+                              QLabel* dateiLabel, QWidget* eltern) {
+  if (TabelleLeer(tabelle, QStringLiteral("speichern"), eltern)) return;
+  const QString pfad = AlsTippscheinSpeichern(tabelle, titel, gesamt->text(), meine->text(), eltern);
+  if (!pfad.isEmpty()) dateiLabel->setText(GespeichertIn(pfad));
+}
+
+void CsvSpeichernKlick(const TabellenDaten& tabelle, QLabel* dateiLabel, QWidget* eltern) {
+  if (TabelleLeer(tabelle, QStringLiteral("speichern"), eltern)) return;
+  if (const QString pfad = AlsCsvSpeichern(tabelle, eltern); !pfad.isEmpty()) dateiLabel->setText(GespeichertIn(pfad));
+}
+
+void ExcelExportKlick(const TabellenDaten& tabelle, QWidget* eltern) {
+  if (TabelleLeer(tabelle, QStringLiteral("exportieren"), eltern)) return;
+  ExcelExport(tabelle, QStringLiteral("Tippreihen"), 6, eltern);
+}

@@ -20,3 +20,13 @@ QString AlsCsvSpeichern(const TabellenDaten& tabelle, QWidget* eltern);
 
 // The file label after a save: "Gespeichert in: " and the name without its folder.
 QString GespeichertIn(const QString& pfad);
+
+// The buttons by which rows leave the ticket editor and the random tip window: the empty-table
+// check, then the ticket file (shares from the two fields), the CSV file or the spreadsheet; the
+// file label shows the file saved.
+class QLabel;
+class QLineEdit;
+void TippscheinSpeichernKlick(const TabellenDaten& tabelle, const QString& titel, const QLineEdit* gesamt, const QLineEdit* meine,
+                              QLabel* dateiLabel, QWidget* eltern);
+void CsvSpeichernKlick(const TabellenDaten& tabelle, QLabel* dateiLabel, QWidget* eltern);
+void ExcelExportKlick(const TabellenDaten& tabelle, QWidget* eltern);
