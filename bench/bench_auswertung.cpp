@@ -4,11 +4,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "vergleich.h"
 #include "core/datum.h"
 #include "core/tabelle.h"
 #include "evaluation/gewinnauswertung.h"
 #include "ui/tabellenansicht.h"
+#include "vergleich.h"
 
 namespace {
 struct Daten {

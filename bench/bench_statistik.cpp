@@ -2,8 +2,8 @@
 // that tests every combination against every draw.
 #include <random>
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <QTemporaryDir>
 
 #include "core/ziehungen.h"
 #include "referenz.h"

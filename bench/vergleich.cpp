@@ -4,8 +4,8 @@
 #include <map>
 #include <string>
 
-#include <QLocale>
 #include <benchmark/benchmark.h>
+#include <QLocale>
 
 #include "core/programmwerte.h"
 

@@ -25,6 +25,6 @@ for programm in "$ordner"/fuzz_*; do
     befund=1
     echo "   Befund: siehe $arbeit/$ziel.log und $arbeit/funde/"
   fi
-  grep -E '^#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb' "$arbeit/$ziel.log" | sed 's/^/   /' || true
+  grep -E 'DONE|stat::number_of_executed_units|stat::peak_rss_mb' "$arbeit/$ziel.log" | sed 's/^/   /' || true
 done
 exit $befund

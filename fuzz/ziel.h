@@ -19,15 +19,15 @@ QString ZielDatei(const std::uint8_t* daten, std::size_t groesse, const char* en
 void ZielVorbereiten();
 
 #ifdef KELVARO_LIBFUZZER
-#define KELVARO_FUZZ_ZIEL(name)                                                         \
-  extern "C" int LLVMFuzzerInitialize(int*, char***) {                                 \
-    ZielVorbereiten();                                                                 \
-    return 0;                                                                          \
-  }                                                                                    \
+#define KELVARO_FUZZ_ZIEL(name)                        \
+  extern "C" int LLVMFuzzerInitialize(int*, char***) { \
+    ZielVorbereiten();                                 \
+    return 0;                                          \
+  }                                                    \
   extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 #else
-#define KELVARO_FUZZ_ZIEL(name)                                                         \
-  static int Ziel_##name(const std::uint8_t* daten, std::size_t groesse);              \
-  static const bool eingetragen_##name = ZielEintragen(#name, &Ziel_##name);           \
+#define KELVARO_FUZZ_ZIEL(name)                                              \
+  static int Ziel_##name(const std::uint8_t* daten, std::size_t groesse);    \
+  static const bool eingetragen_##name = ZielEintragen(#name, &Ziel_##name); \
   static int Ziel_##name(const std::uint8_t* daten, std::size_t groesse)
 #endif

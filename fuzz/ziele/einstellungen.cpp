@@ -1,7 +1,7 @@
 // The settings file in any encoding: every kind of read, the price conversion (which writes), the
 // remembered ticket files.
-#include "../ziel.h"
 #include "core/einstellungen.h"
+#include "../ziel.h"
 
 KELVARO_FUZZ_ZIEL(einstellungen) {
   const QByteArray inhalt(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));

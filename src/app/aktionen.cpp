@@ -50,8 +50,8 @@ const Deklaration* Finden(const QString& id) {
        QKeySequence(QKeySequence::Save)},
       {"Haupt.ScheineOeffnen", "BOeffnen", "Tippscheineoeffnen1", "oeffnen", "Tippschein(e) öffnen...", "Tippschein-Dateien öffnen",
        QKeySequence(QKeySequence::Open)},
-      {"Haupt.TabSchliessen", "BTabZu", "TabSchliessen1", "tab-schliessen", "Tab schließen",
-       "Ausgewählten Tab mit Schein-Datei schließen.", QKeySequence(Qt::CTRL | Qt::Key_W)},
+      {"Haupt.TabSchliessen", "BTabZu", "TabSchliessen1", "tab-schliessen", "Tab schließen", "Ausgewählten Tab mit Schein-Datei schließen.",
+       QKeySequence(Qt::CTRL | Qt::Key_W)},
       {"Haupt.ZiehungenImportieren", "BImport", "ZiehungenImportieren1", "oeffnen", "Ziehungen &importieren...",
        "Ziehungen aus einer Datei oder der Zwischenablage übernehmen", QKeySequence(Qt::CTRL | Qt::Key_I)},
       {"Haupt.ZiehungenExportieren", "BExport", "ZiehungenExportieren1", "export", "Ziehungen e&xportieren...",
@@ -70,7 +70,8 @@ QAction* Machen(const Deklaration& d, QObject* eltern) {
   a->setShortcut(d.taste);
   // The tool tip names the shortcut, so the keyboard way is seen where the mouse goes.
   const QString hinweis = QString::fromUtf8(d.hinweis);
-  a->setToolTip(d.taste.isEmpty() ? hinweis : hinweis + QStringLiteral(" (") + d.taste.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+  a->setToolTip(d.taste.isEmpty() ? hinweis
+                                  : hinweis + QStringLiteral(" (") + d.taste.toString(QKeySequence::NativeText) + QLatin1Char(')'));
   return a;
 }
 
@@ -89,8 +90,10 @@ void Verbinden(QAction* a, const QString& id) {
       if (neu) QApplication::restoreOverrideCursor();
     };
   } else if (id == Zufall || id == Update || id == NueberK || id == Kalender || id == Info) {
-    static const QHash<QString, QString> fenster{{Zufall, QStringLiteral("FZufall")},     {Update, QStringLiteral("FUpdate")},
-                                                 {NueberK, QStringLiteral("FNueberK")},   {Kalender, QStringLiteral("FKal")},
+    static const QHash<QString, QString> fenster{{Zufall, QStringLiteral("FZufall")},
+                                                 {Update, QStringLiteral("FUpdate")},
+                                                 {NueberK, QStringLiteral("FNueberK")},
+                                                 {Kalender, QStringLiteral("FKal")},
                                                  {Info, QStringLiteral("FInfo")}};
     tun = [name = fenster.value(id)] { FensterOeffnen(name); };
   } else if (id == Rechner) {

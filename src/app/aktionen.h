@@ -27,12 +27,12 @@ inline const QString Info = QStringLiteral("Hilfe.Info");
 inline const QString HilfeInhalt = QStringLiteral("Hilfe.Inhalt");
 inline const QString HilfeSuchen = QStringLiteral("Hilfe.Suchen");
 // Made per window.
-inline const QString Schliessen = QStringLiteral("Fenster.Schliessen");          // the close button of a tool bar
-inline const QString Beenden = QStringLiteral("Fenster.Beenden");                // the menu entry "&Beenden"
-inline const QString Hilfe = QStringLiteral("Fenster.Hilfe");                    // the window's help topic
-inline const QString Speichern = QStringLiteral("Fenster.Speichern");            // save the window's rows as a ticket
-inline const QString ScheineOeffnen = QStringLiteral("Haupt.ScheineOeffnen");    // open ticket files
-inline const QString TabSchliessen = QStringLiteral("Haupt.TabSchliessen");      // close the active ticket tab
+inline const QString Schliessen = QStringLiteral("Fenster.Schliessen");        // the close button of a tool bar
+inline const QString Beenden = QStringLiteral("Fenster.Beenden");              // the menu entry "&Beenden"
+inline const QString Hilfe = QStringLiteral("Fenster.Hilfe");                  // the window's help topic
+inline const QString Speichern = QStringLiteral("Fenster.Speichern");          // save the window's rows as a ticket
+inline const QString ScheineOeffnen = QStringLiteral("Haupt.ScheineOeffnen");  // open ticket files
+inline const QString TabSchliessen = QStringLiteral("Haupt.TabSchliessen");    // close the active ticket tab
 inline const QString ZiehungenImportieren = QStringLiteral("Haupt.ZiehungenImportieren");
 inline const QString ZiehungenExportieren = QStringLiteral("Haupt.ZiehungenExportieren");
 }  // namespace AktionsId
@@ -49,6 +49,5 @@ QAction* Lokal(const QString& id, QWidget* fenster, const std::function<void()>&
 // The tool bar of a window (40 pixels high, pictures without captions): its close button, the
 // targets of these ids in this order, and the help button at the right end. Buttons are named as
 // the windows name them ("BClose", "BStatistik", ..., "BHelp").
-QToolBar* FensterLeiste(QMainWindow* fenster, std::initializer_list<QString> ziele,
-                        const std::function<void()>& schliessen = {});
+QToolBar* FensterLeiste(QMainWindow* fenster, std::initializer_list<QString> ziele, const std::function<void()>& schliessen = {});
 }  // namespace Aktionen

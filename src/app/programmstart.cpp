@@ -7,29 +7,29 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include "Start.h"
+#include "core/einstellungen.h"
+#include "core/programmwerte.h"
+#include "core/schein.h"
 #include "entry/eingabe.h"
 #include "evaluation/auswertung.h"
+#include "navigation.h"
 #include "statistics/statistik.h"
 #include "statistics/zahlenstatistik.h"
 #include "tips/zufall.h"
 #include "tools/Nueberk.h"
-#include "tools/info.h"
-#include "tools/kal.h"
-#include "update/update.h"
 #include "tools/abbild.h"
 #include "tools/hilfe.h"
+#include "tools/info.h"
+#include "tools/kal.h"
 #include "ui/meldungen.h"
-#include "navigation.h"
-#include "core/einstellungen.h"
-#include "core/programmwerte.h"
-#include "core/schein.h"
 #include "ui/skin.h"
+#include "update/update.h"
 
 namespace {
 // Runs a creation step; a failure is reported with its text and start-up goes on.
@@ -45,7 +45,7 @@ void Geschuetzt(const std::function<void()>& schritt) {
 }  // namespace
 
 void DemoScheinSchreiben(const QString& pfad) {
-  static const int reihen[][5] = {{3, 9, 14, 22, 31}, {1, 7, 18, 25, 33}, {5, 11, 19, 27, 35},
+  static const int reihen[][5] = {{3, 9, 14, 22, 31},  {1, 7, 18, 25, 33},  {5, 11, 19, 27, 35},
                                   {2, 13, 20, 26, 34}, {6, 12, 17, 24, 30}, {4, 8, 16, 23, 29}};
   Tabelle t = Tabelle::Reihentabelle();
   int z = 0;
@@ -81,8 +81,7 @@ Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& daten
   FensterArtenRegistrieren();
   p.start = new TFStart;
   // 2. Shown centred and painted at once.
-  if (const QScreen* s = QGuiApplication::primaryScreen())
-    p.start->move(s->availableGeometry().center() - p.start->rect().center());
+  if (const QScreen* s = QGuiApplication::primaryScreen()) p.start->move(s->availableGeometry().center() - p.start->rect().center());
   p.start->show();
   p.start->repaint();
   QCoreApplication::processEvents();

@@ -18,8 +18,7 @@ struct Programm {
 // window waits transparent until the start screen fades into it. datenBasis replaces the user's
 // data location (tests). scheine: ticket files named on the command line, opened in tabs when the
 // main window is first shown.
-Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis = QString(),
-                             const QStringList& scheine = {});
+Programm ProgrammVorbereiten(const QString& programmOrdner, const QString& datenBasis = QString(), const QStringList& scheine = {});
 
 // How every kind of window is made, under its window name; the statistics base follows the store.
 void FensterArtenRegistrieren();

@@ -8,8 +8,8 @@
 #include <SimpleIni.h>
 
 #include "datei.h"
-#include "schluessel.h"
 #include "programmwerte.h"
+#include "schluessel.h"
 #include "zahltext.h"
 
 namespace {
@@ -127,8 +127,7 @@ QList<Einstellungen::Eintrag> Einstellungen::Sektion(const QString& sektion) con
   if (!i.ini.GetAllKeys(U8(sektion).constData(), schluessel)) return eintraege;
   schluessel.sort(CSimpleIniA::Entry::LoadOrder());
   for (const auto& s : schluessel)
-    eintraege << Eintrag{QString::fromUtf8(s.pItem),
-                         QString::fromUtf8(i.ini.GetValue(U8(sektion).constData(), s.pItem, ""))};
+    eintraege << Eintrag{QString::fromUtf8(s.pItem), QString::fromUtf8(i.ini.GetValue(U8(sektion).constData(), s.pItem, ""))};
   return eintraege;
 }
 

@@ -14,7 +14,10 @@ struct Geld {
   static Geld AusZahl(long double einheiten);
 
   constexpr Geld operator+(Geld o) const { return Geld{roh + o.roh}; }
-  constexpr Geld& operator+=(Geld o) { roh += o.roh; return *this; }
+  constexpr Geld& operator+=(Geld o) {
+    roh += o.roh;
+    return *this;
+  }
   constexpr auto operator<=>(const Geld&) const = default;
   long double AlsZahl() const { return static_cast<long double>(roh) / 10000.0L; }
 };

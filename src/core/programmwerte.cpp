@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 QString MitTrenner(QString pfad) {
@@ -59,13 +59,11 @@ DatenOrdnerErgebnis WerteErmitteln(const QString& programmOrdner, const QString&
     if (d.mkdir(w.datenOrdner))
       ergebnis.neuAngelegt = true;
     else
-      ergebnis.fehler = QStringLiteral("Der Datenordner %1 kann nicht angelegt werden.")
-                            .arg(QDir::toNativeSeparators(w.datenOrdner));
+      ergebnis.fehler = QStringLiteral("Der Datenordner %1 kann nicht angelegt werden.").arg(QDir::toNativeSeparators(w.datenOrdner));
   }
   w.hilfeDatei = ProgrammDatenOrdner(w.programmOrdner, QStringLiteral("Kelvaro.qch"), QStringLiteral(KELVARO_DATEN_RELATIV)) +
                  QStringLiteral("Kelvaro.qch");
-  w.helferOrdner = ProgrammDatenOrdner(w.programmOrdner, QStringLiteral("kelvaro-tabellenleser"),
-                                       QStringLiteral(KELVARO_HELFER_RELATIV));
+  w.helferOrdner = ProgrammDatenOrdner(w.programmOrdner, QStringLiteral("kelvaro-tabellenleser"), QStringLiteral(KELVARO_HELFER_RELATIV));
   w.geldFormat = QLocale();
   return ergebnis;
 }

@@ -12,10 +12,10 @@ struct Programmwerte {
   // Folders end with '/'.
   QString programmOrdner;
   QString datenOrdner;
-  QString testDatei;   // temporary file of every download, in a folder only the player can enter
-  QString hilfeDatei;  // the help file: beside the program (build tree) or in share/kelvaro/
+  QString testDatei;     // temporary file of every download, in a folder only the player can enter
+  QString hilfeDatei;    // the help file: beside the program (build tree) or in share/kelvaro/
   QString helferOrdner;  // the helper programs: beside the program or in libexec/kelvaro/
-  QLocale geldFormat;  // the locale's number and currency format, taken once
+  QLocale geldFormat;    // the locale's number and currency format, taken once
 
   QString FensterTitel() const { return titel + QLatin1Char(' ') + version; }
   QString DatenDatei(const QString& name) const { return datenOrdner + name; }

@@ -1,5 +1,7 @@
 #include "schein.h"
 
+#include <cstring>
+
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -7,28 +9,49 @@
 #include "datei.h"
 #include "var_def.h"
 
+Ergebnis ScheinSaetzeLesen(const QString& pfad, Scheindatei& schein) {
+  schein.reihen.clear();
+  QFile datei(pfad);
+  if (!datei.open(QIODevice::ReadOnly)) return {LeseFehler(pfad, datei.errorString())};
+  // Read in blocks of whole records; a trailing part record is ignored.
+  constexpr qint64 Block = 4096 * sizeof(TNormalSchein);
+  QByteArray puffer(Block, Qt::Uninitialized);
+  qsizetype rest = 0;
+  for (;;) {
+    const qint64 gelesen = datei.read(puffer.data() + rest, Block - rest);
+    if (gelesen < 0) return {LeseFehler(pfad, datei.errorString())};
+    if (gelesen == 0) break;
+    const qsizetype vorhanden = rest + gelesen;
+    const qsizetype ganze = vorhanden / static_cast<qsizetype>(sizeof(TNormalSchein));
+    for (qsizetype i = 0; i < ganze; ++i) {
+      TNormalSchein satz;
+      std::memcpy(&satz, puffer.constData() + i * static_cast<qsizetype>(sizeof satz), sizeof satz);
+      if (schein.reihen.empty()) {
+        schein.antGes = satz.AntGes;
+        schein.antMeine = satz.Antmeine;
+      }
+      schein.reihen.push_back({satz.WZ[0], satz.WZ[1], satz.WZ[2], satz.WZ[3], satz.WZ[4]});
+    }
+    rest = vorhanden - ganze * static_cast<qsizetype>(sizeof(TNormalSchein));
+    std::memmove(puffer.data(), puffer.constData() + ganze * static_cast<qsizetype>(sizeof(TNormalSchein)), static_cast<std::size_t>(rest));
+  }
+  return {};
+}
+
 Ergebnis ScheinLesen(Tabelle& reihen, QString& antGes, QString& antMeine, const QString& pfad) {
   reihen.DatenLeeren();
   reihen.SetzeZeilen(1);
-  QFile datei(pfad);
-  if (!datei.open(QIODevice::ReadOnly)) return {LeseFehler(pfad, datei.errorString())};
+  Scheindatei schein;
+  const Ergebnis ergebnis = ScheinSaetzeLesen(pfad, schein);
+  if (!schein.reihen.empty()) {
+    antGes = QString::number(schein.antGes);
+    antMeine = QString::number(schein.antMeine);
+  }
   int k = 0;
-  Ergebnis ergebnis;
-  for (;;) {
-    TNormalSchein satz;
-    const qint64 n = datei.read(reinterpret_cast<char*>(&satz), sizeof satz);
-    if (n < 0) {
-      ergebnis = {LeseFehler(pfad, datei.errorString())};
-      break;
-    }
-    if (n < static_cast<qint64>(sizeof satz)) break;  // a trailing part record is ignored
+  for (const auto& r : schein.reihen) {
     ++k;
-    if (k == 1) {
-      antGes = QString::number(satz.AntGes);
-      antMeine = QString::number(satz.Antmeine);
-    }
     reihen.SetzeZelle(k, 0, QString::number(k));
-    for (int s = 1; s <= ZahlenJeReihe; ++s) reihen.SetzeZelle(k, s, QString::number(satz.WZ[s - 1]));
+    for (int s = 1; s <= ZahlenJeReihe; ++s) reihen.SetzeZelle(k, s, QString::number(r[static_cast<std::size_t>(s - 1)]));
   }
   reihen.SetzeZeilen(k + 1);
   return ergebnis;
@@ -41,15 +64,13 @@ std::uint16_t Anteil(const QString& text) {
 }
 }  // namespace
 
-Ergebnis ScheinSchreiben(const TabellenDaten& reihen, const QString& antGes, const QString& antMeine,
-                         const QString& pfad) {
+Ergebnis ScheinSchreiben(const TabellenDaten& reihen, const QString& antGes, const QString& antMeine, const QString& pfad) {
   QByteArray daten;
   const int n = reihen.Zeilen() - 1;
   daten.reserve(n > 0 ? n * static_cast<int>(sizeof(TNormalSchein)) : 0);
   for (int z = 1; z <= n; ++z) {
     TNormalSchein satz;
-    for (int s = 1; s <= ZahlenJeReihe; ++s)
-      satz.WZ[s - 1] = static_cast<std::uint8_t>(reihen.Zelle(z, s).trimmed().toInt());
+    for (int s = 1; s <= ZahlenJeReihe; ++s) satz.WZ[s - 1] = static_cast<std::uint8_t>(reihen.Zelle(z, s).trimmed().toInt());
     satz.AntGes = Anteil(antGes);
     satz.Antmeine = Anteil(antMeine);
     daten.append(reinterpret_cast<const char*>(&satz), sizeof satz);

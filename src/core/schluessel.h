@@ -24,15 +24,25 @@ struct Einstellung {
 };
 
 template <>
-inline QString Einstellung<QString>::Lesen(const Einstellungen& e) const { return e.Text(Sektion(), Name(), vorgabe); }
+inline QString Einstellung<QString>::Lesen(const Einstellungen& e) const {
+  return e.Text(Sektion(), Name(), vorgabe);
+}
 template <>
-inline int Einstellung<int>::Lesen(const Einstellungen& e) const { return e.Zahl(Sektion(), Name(), vorgabe); }
+inline int Einstellung<int>::Lesen(const Einstellungen& e) const {
+  return e.Zahl(Sektion(), Name(), vorgabe);
+}
 template <>
-inline bool Einstellung<bool>::Lesen(const Einstellungen& e) const { return e.Wahr(Sektion(), Name(), vorgabe); }
+inline bool Einstellung<bool>::Lesen(const Einstellungen& e) const {
+  return e.Wahr(Sektion(), Name(), vorgabe);
+}
 template <>
-inline Einstellungen::Eintrag Einstellung<QString>::Wert(const QString& wert) const { return {Name(), wert}; }
+inline Einstellungen::Eintrag Einstellung<QString>::Wert(const QString& wert) const {
+  return {Name(), wert};
+}
 template <>
-inline Einstellungen::Eintrag Einstellung<int>::Wert(const int& wert) const { return {Name(), QString::number(wert)}; }
+inline Einstellungen::Eintrag Einstellung<int>::Wert(const int& wert) const {
+  return {Name(), QString::number(wert)};
+}
 template <>
 inline Einstellungen::Eintrag Einstellung<bool>::Wert(const bool& wert) const {
   return {Name(), wert ? QStringLiteral("1") : QStringLiteral("0")};

@@ -1,10 +1,20 @@
 // The program's grids: cells of text, row 0 the header row, column 0 the row header.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <QString>
 #include <QStringList>
+
+// How a data cell (row >= 1, column >= 1) looks; the table models serve it as their roles.
+struct Zellbild {
+  enum class Ausrichtung : std::uint8_t { Zentriert, Rechts };
+  std::optional<std::uint32_t> hintergrund;  // 0xRRGGBB; none: the table's base colour
+  bool fett = false;
+  Ausrichtung ausrichtung = Ausrichtung::Zentriert;
+};
 
 // Read access to a grid, so that a view can show large results whose texts are made when shown.
 class TabellenDaten {
@@ -13,6 +23,7 @@ class TabellenDaten {
   virtual int Zeilen() const = 0;   // including the header row
   virtual int Spalten() const = 0;  // visible columns, including column 0
   virtual QString Zelle(int zeile, int spalte) const = 0;
+  virtual Zellbild Bild(int /*zeile*/, int /*spalte*/) const { return {}; }
 };
 
 // A grid of texts. Cells beyond the visible columns (or rows) are kept, so that an import can hold
@@ -24,6 +35,8 @@ class Tabelle : public TabellenDaten {
   int Zeilen() const override { return zeilen_; }
   int Spalten() const override { return spalten_; }
   QString Zelle(int zeile, int spalte) const override;
+  Zellbild Bild(int, int) const override { return bild; }
+  Zellbild bild;  // the look of every data cell
 
   void SetzeZeilen(int n) { zeilen_ = n < 1 ? 1 : n; }
   void SetzeSpalten(int n) { spalten_ = n < 1 ? 1 : n; }

@@ -32,18 +32,12 @@ struct TZahlenMenge {
     if (n >= 0 && n <= 255) w[n >> 6] &= ~(std::uint64_t{1} << (n & 63));
   }
   bool Enthaelt(int n) const { return n >= 0 && n <= 255 && (w[n >> 6] >> (n & 63) & 1u) != 0; }
-  TZahlenMenge operator&(const TZahlenMenge& o) const {
-    return {{w[0] & o.w[0], w[1] & o.w[1], w[2] & o.w[2], w[3] & o.w[3]}};
-  }
+  TZahlenMenge operator&(const TZahlenMenge& o) const { return {{w[0] & o.w[0], w[1] & o.w[1], w[2] & o.w[2], w[3] & o.w[3]}}; }
   // The members of this set that are not in o.
-  TZahlenMenge Ohne(const TZahlenMenge& o) const {
-    return {{w[0] & ~o.w[0], w[1] & ~o.w[1], w[2] & ~o.w[2], w[3] & ~o.w[3]}};
-  }
+  TZahlenMenge Ohne(const TZahlenMenge& o) const { return {{w[0] & ~o.w[0], w[1] & ~o.w[1], w[2] & ~o.w[2], w[3] & ~o.w[3]}}; }
   bool operator==(const TZahlenMenge&) const = default;
   // Number of members (hardware bit count; equals BitsZaehlen over the 32 bytes).
-  int Groesse() const {
-    return std::popcount(w[0]) + std::popcount(w[1]) + std::popcount(w[2]) + std::popcount(w[3]);
-  }
+  int Groesse() const { return std::popcount(w[0]) + std::popcount(w[1]) + std::popcount(w[2]) + std::popcount(w[3]); }
   const std::uint8_t* Bytes() const { return reinterpret_cast<const std::uint8_t*>(w.data()); }
 };
 static_assert(sizeof(TZahlenMenge) == 32);
@@ -82,10 +76,10 @@ struct TGewAusw {
 // A prize class: a row's class is its number of hits.
 struct Gewinnklasse {
   int treffer;
-  const char* text;       // "5", "4", "3" in result rows
-  const char* kurz;       // "5 Ri." ... in the summary
-  int spalte;             // summary column 1..3
-  Geld betrag;            // fixed prize amount
+  const char* text;  // "5", "4", "3" in result rows
+  const char* kurz;  // "5 Ri." ... in the summary
+  int spalte;        // summary column 1..3
+  Geld betrag;       // fixed prize amount
 };
 
 // The class of a row with this many hits, or nullptr below 3 hits (and above 5).

@@ -33,6 +33,4 @@ std::optional<int> TextAlsGanzzahl(const QString& roh) {
   return static_cast<int>(mit);
 }
 
-QString KeinIntegerwert(const QString& text) {
-  return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
-}
+QString KeinIntegerwert(const QString& text) { return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text); }

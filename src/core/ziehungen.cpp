@@ -59,8 +59,8 @@ Ergebnis TZiehungsListe::NeuLaden(const QString& pfad) {
 }
 
 Ergebnis TZiehungsListe::Schreiben(const std::vector<TGewZahlen>& liste, const QString& pfad) {
-  return DateiSicherSchreiben(pfad, QByteArray(reinterpret_cast<const char*>(liste.data()),
-                                               static_cast<qsizetype>(liste.size() * sizeof(TGewZahlen))));
+  return DateiSicherSchreiben(
+      pfad, QByteArray(reinterpret_cast<const char*>(liste.data()), static_cast<qsizetype>(liste.size() * sizeof(TGewZahlen))));
 }
 
 Ergebnis TZiehungsListe::AnhaengenUndSpeichern(double datum, const std::uint8_t (&zahlen)[5], const QString& pfad) {
@@ -77,8 +77,7 @@ Ergebnis TZiehungsListe::AnhaengenUndSpeichern(double datum, const std::uint8_t 
   return e;
 }
 
-Ergebnis TZiehungsListe::ErsetzenUndSpeichern(int i, double datum, const std::uint8_t (&zahlen)[5],
-                                              const QString& pfad) {
+Ergebnis TZiehungsListe::ErsetzenUndSpeichern(int i, double datum, const std::uint8_t (&zahlen)[5], const QString& pfad) {
   if (i < 0 || i >= Anzahl()) return {};
   std::vector<TGewZahlen> neu = liste_;
   neu[static_cast<std::size_t>(i)].datum = datum;

@@ -1,20 +1,20 @@
 #include "blattlesen.h"
 
 #include <algorithm>
-#include <charconv>
-#include <map>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <map>
 #include <memory>
 #include <optional>
 #include <unordered_map>
 
 #include <QStringDecoder>
 
-#include <QXmlStreamReader>
 #include <zlib.h>
+#include <QXmlStreamReader>
 
 #include "core/zahlformat.h"
 
@@ -40,7 +40,6 @@ double F64(const unsigned char* p) {
   return d;
 }
 
-
 QString ZuGross() {
   return QStringLiteral("Das Tabellenblatt enthält mehr als %L1 Werte; so große Tabellen liest das Programm nicht ein.")
       .arg(Blattgrenzen::Zellen);
@@ -59,9 +58,7 @@ class Sammler {
     }
     c.text = it->second;
   }
-  void Zahl(std::int64_t z, std::int64_t s, double wert, Blattinhalt::Art art = Blattinhalt::Art::Zahl) {
-    Neu(z, s, art).zahl = wert;
-  }
+  void Zahl(std::int64_t z, std::int64_t s, double wert, Blattinhalt::Art art = Blattinhalt::Art::Zahl) { Neu(z, s, art).zahl = wert; }
 
   Blattinhalt Fertig() {
     // Ordered by row and column; a cell written twice keeps its last value.
@@ -137,10 +134,14 @@ bool IstDatumsformat(std::string_view code) {
       if (c == '"') inText = false;
       continue;
     }
-    if (c == '"') inText = true;
-    else if (c == '\\' || c == '_' || c == '*') ++i;
-    else if (c == '[') ++klammer;
-    else if (c == ']') klammer = std::max(0, klammer - 1);
+    if (c == '"')
+      inText = true;
+    else if (c == '\\' || c == '_' || c == '*')
+      ++i;
+    else if (c == '[')
+      ++klammer;
+    else if (c == ']')
+      klammer = std::max(0, klammer - 1);
     else if (klammer == 0 && (c == 'd' || c == 'D' || c == 'y' || c == 'Y' || c == 'j' || c == 'J' || c == 't' || c == 'T'))
       datum = true;
     else if (c == ';')
@@ -196,8 +197,8 @@ class ZipArchiv {
       if (pos + 46 + nameLaenge > *ende) throw Abbruch{KeinArchiv()};
       const std::string name(datei.substr(pos + 46, nameLaenge));
       // Deflate grows data at most about 1030 times; stored data not at all.
-      const bool moeglich = eintrag.methode == 0 ? eintrag.gepackt == eintrag.entpackt
-                                                 : std::uint64_t{eintrag.entpackt} <= 1100ull * eintrag.gepackt + 65536;
+      const bool moeglich =
+          eintrag.methode == 0 ? eintrag.gepackt == eintrag.entpackt : std::uint64_t{eintrag.entpackt} <= 1100ull * eintrag.gepackt + 65536;
       if (!moeglich || eintrag.entpackt > Blattgrenzen::ZipEintrag || eintrag.gepackt == 0xFFFFFFFFu) throw Abbruch{UnmoeglicheGroesse()};
       summe += eintrag.entpackt;
       // The local header in front of the data lies inside the file and claims no other sizes.
@@ -274,9 +275,12 @@ class Xml {
     QString t;
     for (int tiefe = 1; tiefe > 0 && !r_.atEnd();) {
       r_.readNext();
-      if (r_.isStartElement()) ++tiefe;
-      else if (r_.isEndElement()) --tiefe;
-      else if (r_.isCharacters()) t += r_.text();
+      if (r_.isStartElement())
+        ++tiefe;
+      else if (r_.isEndElement())
+        --tiefe;
+      else if (r_.isCharacters())
+        t += r_.text();
     }
     if (r_.hasError()) Weiter();
     return t;
@@ -442,7 +446,8 @@ Blattinhalt XlsxLesen(const ZipArchiv& zip) {
     if (xf < 0 || static_cast<std::size_t>(xf) >= xfFormat.size()) return false;
     const std::int64_t id = xfFormat[static_cast<std::size_t>(xf)];
     const auto code = codes.find(id);
-    return code != codes.end() ? IstDatumsformat(code->second.toStdString()) : IstDatumsformatId(static_cast<std::size_t>(std::max<std::int64_t>(id, 0)));
+    return code != codes.end() ? IstDatumsformat(code->second.toStdString())
+                               : IstDatumsformatId(static_cast<std::size_t>(std::max<std::int64_t>(id, 0)));
   };
 
   // The sheet's cells; a cell or row without its reference follows the one before.
@@ -551,7 +556,8 @@ Blattinhalt OdsLesen(const ZipArchiv& zip) {
         if (r.name() == L("p") || r.name() == L("h")) {
           if (absaetze++ > 0) t += QLatin1Char('\n');
         } else if (r.name() == L("s")) {
-          t += QString(static_cast<qsizetype>(std::clamp<std::int64_t>(Ganz(r.attributes().value(nsText, L("c"))).value_or(1), 1, 1000)), QLatin1Char(' '));
+          t += QString(static_cast<qsizetype>(std::clamp<std::int64_t>(Ganz(r.attributes().value(nsText, L("c"))).value_or(1), 1, 1000)),
+                       QLatin1Char(' '));
         } else if (r.name() == L("tab")) {
           t += QLatin1Char('\t');
         } else if (r.name() == L("line-break")) {
@@ -579,7 +585,8 @@ Blattinhalt OdsLesen(const ZipArchiv& zip) {
     if (!r.isStartElement()) continue;
     if (r.namespaceUri() != nsTable || r.name() != L("table-row")) {
       // Row groups and header rows hold rows; a table inside a cell or anything else is skipped.
-      if (r.namespaceUri() == nsTable && (r.name() == L("table-header-rows") || r.name() == L("table-row-group") || r.name() == L("table-rows")))
+      if (r.namespaceUri() == nsTable &&
+          (r.name() == L("table-header-rows") || r.name() == L("table-row-group") || r.name() == L("table-rows")))
         ++tiefe;
       else
         r.skipCurrentElement();
@@ -849,7 +856,9 @@ Blattinhalt XlsLesen(std::string_view daten) {
   std::vector<std::size_t> xfFormat;
   std::vector<std::string> sst;
   std::optional<std::size_t> blattBeginn;
-  auto achtBit = [&](std::string_view b) { return QString(codepage.decode(QByteArrayView(b.data(), static_cast<qsizetype>(b.size())))).toStdString(); };
+  auto achtBit = [&](std::string_view b) {
+    return QString(codepage.decode(QByteArrayView(b.data(), static_cast<qsizetype>(b.size())))).toStdString();
+  };
   Saetze saetze(s, 0);
   const auto bof = saetze.Naechster();
   if (!bof || (bof->typ != 0x0809 && bof->typ != 0x0409 && bof->typ != 0x0209)) throw Abbruch{Beschaedigt()};
@@ -942,7 +951,7 @@ Blattinhalt XlsLesen(std::string_view daten) {
   const auto blattBof = blatt.Naechster();
   if (!blattBof || (blattBof->typ != 0x0809 && blattBof->typ != 0x0409 && blattBof->typ != 0x0209)) throw Abbruch{Beschaedigt()};
   std::optional<std::pair<std::uint32_t, std::uint32_t>> formelText;  // a formula whose text result follows
-  int tiefe = 0;  // embedded substreams (charts) are skipped
+  int tiefe = 0;                                                      // embedded substreams (charts) are skipped
   while (const auto satz = blatt.Naechster()) {
     const auto* p = reinterpret_cast<const unsigned char*>(satz->daten.data());
     const std::size_t n = satz->daten.size();
@@ -966,7 +975,8 @@ Blattinhalt XlsLesen(std::string_view daten) {
       case 0x00BD:  // MULRK
         if (n >= 6) {
           const std::uint32_t z = U16(p), erste = U16(p + 2);
-          for (std::size_t i = 0; 4 + i * 6 + 6 <= n - 2; ++i) zahl(z, erste + static_cast<std::uint32_t>(i), U16(p + 4 + i * 6), RkWert(U32(p + 6 + i * 6)));
+          for (std::size_t i = 0; 4 + i * 6 + 6 <= n - 2; ++i)
+            zahl(z, erste + static_cast<std::uint32_t>(i), U16(p + 4 + i * 6), RkWert(U32(p + 6 + i * 6)));
         }
         break;
       case 0x00FD:  // LABELSST

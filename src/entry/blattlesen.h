@@ -24,8 +24,8 @@ struct Blattinhalt {
     std::uint32_t text = 0;  // Text: index into texte
     double zahl = 0;         // Zahl; Datum: days since 30.12.1899 (with a fraction for the time); Wahrheitswert: 0 or 1
   };
-  std::uint32_t zeilen = 0;    // last row holding a value + 1 (0: no value at all)
-  std::uint32_t spalten = 0;   // last column holding a value + 1
+  std::uint32_t zeilen = 0;        // last row holding a value + 1 (0: no value at all)
+  std::uint32_t spalten = 0;       // last column holding a value + 1
   std::vector<std::string> texte;  // UTF-8, each once
   std::vector<Zelle> zellen;       // ordered by row, then column; one per cell
 
@@ -38,8 +38,8 @@ inline bool operator==(const Blattinhalt::Zelle& a, const Blattinhalt::Zelle& b)
 
 // The limits of a sheet the program reads.
 namespace Blattgrenzen {
-inline constexpr std::uint32_t Zellen = 1'000'000;      // cells holding a value
-inline constexpr std::uint64_t LeereFlaeche = 65'536;   // the used range may exceed 64 cells per value by this much
+inline constexpr std::uint32_t Zellen = 1'000'000;       // cells holding a value
+inline constexpr std::uint64_t LeereFlaeche = 65'536;    // the used range may exceed 64 cells per value by this much
 inline constexpr std::uint64_t ZipEintrag = 1ull << 30;  // uncompressed bytes of one archive entry
 }  // namespace Blattgrenzen
 

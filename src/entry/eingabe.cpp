@@ -19,26 +19,25 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "core/einstellungen.h"
-#include "core/schluessel.h"
-#include "core/programmwerte.h"
-#include "core/schein.h"
-#include "ui/reihenspeichern.h"
-#include "ui/tabellenexport.h"
-#include "entry/tabellenkalkulation.h"
-#include "entry/textimport.h"
 #include "app/aktionen.h"
 #include "app/navigation.h"
-#include "ui/hilfedienst.h"
+#include "core/einstellungen.h"
+#include "core/programmwerte.h"
+#include "core/schein.h"
+#include "core/schluessel.h"
+#include "entry/tabellenkalkulation.h"
+#include "entry/textimport.h"
 #include "ui/dateidialoge.h"
+#include "ui/hilfedienst.h"
 #include "ui/hintergrund.h"
 #include "ui/meldungen.h"
+#include "ui/reihenspeichern.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
+#include "ui/tabellenexport.h"
 #include "ui/zentrieren.h"
 
 namespace {
-
 
 QLineEdit* Anteilfeld(const QString& name, QWidget* eltern) {
   auto* e = new QLineEdit(QStringLiteral("1"), eltern);
@@ -49,7 +48,6 @@ QLineEdit* Anteilfeld(const QString& name, QWidget* eltern) {
   return e;
 }
 
-
 // The row table layout with its centred headers, bold data cells on white.
 void Einrichten(TabellenAnsicht* ansicht, Tabelle& daten, int breite0, int breite) {
   const QFont f = ansicht->font();
@@ -58,7 +56,7 @@ void Einrichten(TabellenAnsicht* ansicht, Tabelle& daten, int breite0, int breit
   ansicht->SetzeZeilenHoehe(16);
   ansicht->SetzeDaten(&daten);
   ansicht->SetzeSpaltenBreiten({breite0, breite, breite, breite, breite, breite});
-  ansicht->SetzeMaler([](int, int) { return ZellStil{Qt::white, true, ZellStil::Ausrichtung::Zentriert}; });
+  daten.bild = Zellbild{0xFFFFFF, true, Zellbild::Ausrichtung::Zentriert};
   ansicht->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   ansicht->setMinimumWidth(breite0 + 5 * breite + ansicht->verticalScrollBar()->sizeHint().width() + 2 * ansicht->frameWidth());
 }
@@ -85,8 +83,8 @@ TFEingabe::TFEingabe() : QMainWindow(nullptr) {
   auto* v = new QVBoxLayout(mitte);
   v->setContentsMargins(6, 4, 6, 4);
   v->addWidget(Beschriftung(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder importieren. "
-                                   "Auch eine existierende Tippscheindatei kann eingelesen werden."),
-                    mitte, true, true));
+                                           "Auch eine existierende Tippscheindatei kann eingelesen werden."),
+                            mitte, true, true));
   auto* h = new QHBoxLayout;
   h->setSpacing(8);
   h->addWidget(LinkerTeil());
@@ -114,9 +112,10 @@ QWidget* TFEingabe::LinkerTeil() {
   auto* tv = new QVBoxLayout(texte);
   tv->setContentsMargins(5, 5, 5, 0);
   tv->addWidget(Beschriftung(QStringLiteral("Die Zahlen sind jeweils durch ein Komma getrennt und ohne Leerzeichen in das Textfeld "
-                                    "rechts einzugeben.  "),
-                     texte, false, true));
-  tv->addWidget(Beschriftung(QStringLiteral("Nutzen Sie die Tasten unten oder schreiben Sie direkt in das Textfeld rechts.   "), texte, false, true));
+                                            "rechts einzugeben.  "),
+                             texte, false, true));
+  tv->addWidget(
+      Beschriftung(QStringLiteral("Nutzen Sie die Tasten unten oder schreiben Sie direkt in das Textfeld rechts.   "), texte, false, true));
   auto* zeilenwechsel = Beschriftung(QStringLiteral("Zeilenwechsel erfolgt automatisch"), texte, true, true);
   zeilenwechsel->setAlignment(Qt::AlignCenter);
   tv->addWidget(zeilenwechsel);
@@ -311,7 +310,8 @@ void TFEingabe::BLot50EUrClick(int n) {
 
 void TFEingabe::UebertragenClick() {
   if (m1_->toPlainText().isEmpty()) {
-    Fehler(QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") + CRCR + QStringLiteral("Ich breche erst einmal ab."), this);
+    Fehler(QStringLiteral("Das Textfeld ist leer. Es gibt nichts zu übertragen.") + CRCR + QStringLiteral("Ich breche erst einmal ab."),
+           this);
     return;
   }
   QStringList zeilen = m1_->toPlainText().split(QLatin1Char('\n'));
@@ -447,9 +447,9 @@ void TFEingabe::showEvent(QShowEvent* ereignis) {
 }
 
 void TFEingabe::closeEvent(QCloseEvent* ereignis) {
-  ErgebnisMelden(Einstellungen().Schreiben(Schluessel::Ueberschreiben.Sektion(),
-                                           {Schluessel::Ueberschreiben.Wert(rg1a_->isChecked()), Schluessel::Anhaengen.Wert(rg1b_->isChecked()),
-                                            Schluessel::Schriftgroesse.Wert(schrift_->value())}),
+  ErgebnisMelden(Einstellungen().Schreiben(Schluessel::Ueberschreiben.Sektion(), {Schluessel::Ueberschreiben.Wert(rg1a_->isChecked()),
+                                                                                  Schluessel::Anhaengen.Wert(rg1b_->isChecked()),
+                                                                                  Schluessel::Schriftgroesse.Wert(schrift_->value())}),
                  this);
   ereignis->accept();  // the window is only hidden; it lives for the whole run
 }

@@ -24,17 +24,17 @@ class TFEingabe : public QMainWindow {
   static void Registrieren();
   ~TFEingabe() override;
 
-  void BLot50EUrClick(int n);       // keypad
+  void BLot50EUrClick(int n);  // keypad
   void TextfeldLoeschenClick();
-  void UebertragenClick();          // "Reihen in Tabelle übertragen"
+  void UebertragenClick();  // "Reihen in Tabelle übertragen"
   void ReihenLoeschenClick();
-  void BSaveClick();                // as a ticket file
+  void BSaveClick();  // as a ticket file
   void BCsvSaveClick();
   void BExcelExportClick();
-  void BScheinOeffnenClick();       // file tab: ticket file into the file table
+  void BScheinOeffnenClick();  // file tab: ticket file into the file table
   void BCsvOeffnenClick();
   void BExcelImportClick();
-  void InsTextfeldClick();          // file table into the text field
+  void InsTextfeldClick();  // file table into the text field
 
   QPlainTextEdit* M1() const { return m1_; }
   const Tabelle& G1() const { return g1Daten_; }
@@ -61,8 +61,8 @@ class TFEingabe : public QMainWindow {
   QSpinBox* schrift_ = nullptr;
   QLineEdit* eAntGes_ = nullptr;
   QLineEdit* eAntmeine_ = nullptr;
-  QLabel* lDatei_ = nullptr;    // right: the saved file
-  QLabel* lDatei2_ = nullptr;   // file tab: the file read
+  QLabel* lDatei_ = nullptr;   // right: the saved file
+  QLabel* lDatei2_ = nullptr;  // file tab: the file read
   TabellenAnsicht* g1_ = nullptr;
   TabellenAnsicht* g2_ = nullptr;
   Tabelle g1Daten_{50, 6};

@@ -7,13 +7,13 @@
 #include <sys/resource.h>
 
 #include <QDateTime>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
+#include <QTime>
 
 #include <xlsxwriter.h>
 

@@ -130,11 +130,11 @@ QStringList ZeilenTeile(const QString& s) {
 Reihenimport ReihenAusText(const QStringList& zeilen) {
   Reihenimport r;
   auto keineFuenf = [&r](qsizetype zeile) {
-    r.meldung = Meldung{MeldungsArt::Fehler,
-                        QStringLiteral("In Zeile %1 kann ich keine fünf Zahlen ausmachen.").arg(zeile) + CRCR +
-                            QStringLiteral("Bitte geben Sie die fünf Tippzahlen aus der Zahlenreihe 1 bis 35 Zeile für Zeile "
-                                           "ein, jeweils durch ein Komma getrennt.") +
-                            CRCR + QStringLiteral("Ich breche erst einmal ab.")};
+    r.meldung =
+        Meldung{MeldungsArt::Fehler, QStringLiteral("In Zeile %1 kann ich keine fünf Zahlen ausmachen.").arg(zeile) + CRCR +
+                                         QStringLiteral("Bitte geben Sie die fünf Tippzahlen aus der Zahlenreihe 1 bis 35 Zeile für Zeile "
+                                                        "ein, jeweils durch ein Komma getrennt.") +
+                                         CRCR + QStringLiteral("Ich breche erst einmal ab.")};
   };
   // 1. At least four commas in every line.
   for (qsizetype l = 0; l < zeilen.size(); ++l)
@@ -179,8 +179,8 @@ Reihenimport ReihenAusText(const QStringList& zeilen) {
         if (reihen[l][static_cast<std::size_t>(p)] == reihen[l][static_cast<std::size_t>(q)]) {
           r.meldung = Meldung{MeldungsArt::Fehler,
                               QStringLiteral("In Zeile %1 ist die %2. und die %3. Zahl gleich.").arg(l + 1).arg(p + 1).arg(q + 1) + CRCR +
-                                  QStringLiteral("Bitte wählen Sie fünf verschiedene Tippzahlen aus der Zahlenreihe 1 bis 35.") +
-                                  CRCR + QStringLiteral("Ich breche erst einmal ab.")};
+                                  QStringLiteral("Bitte wählen Sie fünf verschiedene Tippzahlen aus der Zahlenreihe 1 bis 35.") + CRCR +
+                                  QStringLiteral("Ich breche erst einmal ab.")};
           return r;
         }
   r.reihen = std::move(reihen);

@@ -22,8 +22,8 @@
 #include "core/ziehungen.h"
 #include "evaluation/frScheineN.h"
 #include "platform/plattform.h"
-#include "ui/hilfedienst.h"
 #include "ui/dateidialoge.h"
+#include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 
@@ -34,9 +34,8 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
   Menues();
 
   // Tool bar: close (the program), the windows and tools, help at the right end.
-  Aktionen::FensterLeiste(this,
-                          {AktionsId::Eingabe, AktionsId::Zufall, AktionsId::Statistik, AktionsId::Update, AktionsId::NueberK,
-                           AktionsId::Kalender, AktionsId::Rechner});
+  Aktionen::FensterLeiste(this, {AktionsId::Eingabe, AktionsId::Zufall, AktionsId::Statistik, AktionsId::Update, AktionsId::NueberK,
+                                 AktionsId::Kalender, AktionsId::Rechner});
   if (auto* zu = findChild<QAction*>(QStringLiteral("Schliessen1"))) {
     zu->setShortcut({});  // Escape does not end the program
     zu->setToolTip(QStringLiteral("Programm beenden"));
@@ -53,8 +52,8 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
   // Bottom bar: the maker's logo, "Schließen".
   auto* fuss = new QHBoxLayout;
   fuss->setContentsMargins(6, 4, 6, 6);
-  auto* logo = Bildknopf(QStringLiteral("ImgLogo"), QIcon(QStringLiteral(":/logo.svg")), QStringLiteral("Zur Internetseite von Kelvaro"), mitte,
-                         QSize(118, 30));
+  auto* logo = Bildknopf(QStringLiteral("ImgLogo"), QIcon(QStringLiteral(":/logo.svg")), QStringLiteral("Zur Internetseite von Kelvaro"),
+                         mitte, QSize(118, 30));
   logo->setCursor(Qt::PointingHandCursor);
   connect(logo, &QToolButton::clicked, this, &TFAuswertung::LogoClick);
   fuss->addWidget(logo);

@@ -22,11 +22,11 @@ class TFAuswertung : public QMainWindow {
   // ticket, the question about a missing draw history. Runs once.
   void Anzeigen(const QStringList& befehlszeile = {});
 
-  void BOpenClick();          // "Öffnen...": one or more ticket files
+  void BOpenClick();                              // "Öffnen...": one or more ticket files
   QWidget* DateienEinlesen(const QString& pfad);  // a new tab with a result panel
   void TabSchliessenClick();
   void AlleTabsSchliessenClick();
-  void LogoClick();           // the maker's home page
+  void LogoClick();  // the maker's home page
   void BCloseClick() { close(); }
 
   TFfrZiehungen* Ziehungsseite() const { return ziehungen_; }

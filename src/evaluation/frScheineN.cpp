@@ -21,9 +21,6 @@
 #include "ui/zentrieren.h"
 
 namespace {
-const QColor Hellgruen(193, 255, 193);
-const QColor Hellblau(185, 241, 253);
-const QColor NormaleZelle(0xF3, 0xF6, 0xF9);
 
 QLineEdit* Textfeld(const QString& name, QWidget* eltern, int breite = -1) {
   auto* e = new QLineEdit(eltern);
@@ -96,7 +93,6 @@ QWidget* TFFrScheineN::LinkerTeil() {
 
   g3_ = new TabellenAnsicht(links);
   g3_->setObjectName(QStringLiteral("G3"));
-  g3_->SetzeMaler([this](int z, int s) { return G3Stil(z, s); });
   v->addWidget(g3_, 1);
   return links;
 }
@@ -135,7 +131,6 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
 
   g3a_ = new TabellenAnsicht(rechts_);
   g3a_->setObjectName(QStringLiteral("G3a"));
-  g3a_->SetzeMaler([this](int z, int s) { return G3aStil(z, s); });
   g3aDaten_.ergebnis = &ergebnis_;
   v->addWidget(g3a_, 1);
 
@@ -202,30 +197,34 @@ void TFFrScheineN::Fuellen(const QString& pfad, const QStringList& ziehungsDaten
   // 2.-4. The ticket: rows, shares, file name and row count.
   const QFont schrift = g3_->font();
   const QList<int> breiten{45, 38, 38, 38, 38, 38};
-  schein_ = Tabelle::Reihentabelle();
-  QString ges = eAntGes_->text(), meine = eAntmeine_->text();
-  const Ergebnis gelesen = ScheinLesen(schein_, ges, meine, pfad);
-  for (int s = 0; s < 6; ++s) schein_.SetzeZelle(0, s, Zentriert(schein_.Zelle(0, s), breiten[s], schrift));
-  eAntGes_->setText(ges);
-  eAntmeine_->setText(meine);
+  // The rows are kept as numbers (their texts are made when shown) and as sets for "Start".
+  Scheindatei datei;
+  const Ergebnis gelesen = ScheinSaetzeLesen(pfad, datei);
+  if (!datei.reihen.empty()) {  // an empty file leaves the share fields as they were
+    eAntGes_->setText(QString::number(datei.antGes));
+    eAntmeine_->setText(QString::number(datei.antMeine));
+  }
+  schein_.reihen = std::move(datei.reihen);
+  mengen_ = ReihenAlsMengen(schein_.reihen);
+  const Tabelle kopf = Tabelle::Reihentabelle();
+  schein_.kopf.clear();
+  for (int s = 0; s < 6; ++s) schein_.kopf << Zentriert(kopf.Zelle(0, s), breiten[s], schrift);
   g3_->SetzeDaten(&schein_);
   g3_->SetzeSpaltenBreiten(breiten);
   lDatei_->setText(QFileInfo(pfad).fileName());
-  lReihen_->setText(QString::number(schein_.Zeilen() - 1));
+  lReihen_->setText(QString::number(schein_.reihen.size()));
 
   // 5. The result table.
   const QList<int> g3aBreiten{63, 52, 52, 66, 66};
-  g3aDaten_.kopf = {Zentriert(QStringLiteral("Datum"), 63, schrift), QStringLiteral("Richtige"),
-                    QStringLiteral("in Reihe"), Zentriert(QStringLiteral("Gewinn"), 66, schrift),
-                    Zentriert(QStringLiteral("Anteil"), 66, schrift)};
+  g3aDaten_.kopf = {Zentriert(QStringLiteral("Datum"), 63, schrift), QStringLiteral("Richtige"), QStringLiteral("in Reihe"),
+                    Zentriert(QStringLiteral("Gewinn"), 66, schrift), Zentriert(QStringLiteral("Anteil"), 66, schrift)};
   g3a_->SetzeDaten(&g3aDaten_);
   g3a_->SetzeSpaltenBreiten(g3aBreiten);
 
   // 6. The summary.
   uebersicht_.SetzeZelle(0, 0, Zentriert(QStringLiteral("Gewinnklasse:"), 76, schrift));
   uebersicht_.SetzeZelle(1, 0, Zentriert(QStringLiteral("Anzahl:"), 76, schrift));
-  for (int k = 5; k >= 3; --k)
-    uebersicht_.SetzeZelle(0, 6 - k, Zentriert(QString::fromLatin1(GewinnklasseFuer(k)->kurz), 36, schrift));
+  for (int k = 5; k >= 3; --k) uebersicht_.SetzeZelle(0, 6 - k, Zentriert(QString::fromLatin1(GewinnklasseFuer(k)->kurz), 36, schrift));
   g5_->SetzeDaten(&uebersicht_);
   g5_->SetzeSpaltenBreiten({76, 36, 36, 36});
   g5_->SetzeZeilenHoehe(19);
@@ -258,7 +257,7 @@ void TFFrScheineN::BStartClick() {
   e.ende = combo1_->currentIndex();
   e.anfang = combo2_->currentIndex();
   e.zeitraum = cbBack_->isChecked();
-  e.reihen = ReihenAusTabelle(schein_);
+  e.reihen = mengen_;
   e.antGes = eAntGes_->text().toInt();
   e.antMeine = eAntmeine_->text().toInt();
   e.preis = preis_;
@@ -270,7 +269,10 @@ void TFFrScheineN::BStartClick() {
     lHGew_->clear();
     lHGewWann_->clear();
     einzelZiehung_ = false;
+    schein_.gezogen.reset();
+    g3aDaten_.markiert = 0;
     g3_->Neuzeichnen();
+    g3a_->Neuzeichnen();
     return;
   }
   ergebnis_ = std::move(a.ergebnis);
@@ -281,11 +283,16 @@ void TFFrScheineN::BStartClick() {
   lRL_->setText(ergebnis_.QuoteText());
   lGesGewinn_->setText(ergebnis_.GesamtText());
   einzelZiehung_ = !e.zeitraum;
-  ausgewertet_ = ergebnis_.GewAuswListe.front().GZA;
-  g3_->Neuzeichnen();  // the hits of a single draw become visible
+  // The hits of a single draw become visible; after a range the ticket loses its highlighting.
+  if (einzelZiehung_)
+    schein_.gezogen = ergebnis_.GewAuswListe.front().GZA;
+  else
+    schein_.gezogen.reset();
+  g3_->Neuzeichnen();
   lHGew_->setText(ergebnis_.HoechstText());
   lHGewWann_->setText(ergebnis_.hoechstDatum);
   hoechstZeile_ = ergebnis_.hoechstZeile;
+  g3aDaten_.markiert = hoechstZeile_;
 }
 
 void TFFrScheineN::BFotoClick() {
@@ -299,28 +306,4 @@ void TFFrScheineN::BZeigClick() {
   if (hoechstZeile_ == 0) return;
   if (g3a_->VollSichtbareZeilen() < hoechstZeile_) g3a_->ZuErsterZeile(std::max(1, hoechstZeile_ - 6));
   g3a_->Neuzeichnen();
-}
-
-ZellStil TFFrScheineN::G3Stil(int zeile, int spalte) const {
-  ZellStil stil;
-  stil.fett = true;
-  stil.hintergrund = NormaleZelle;
-  if (einzelZiehung_) {
-    const QString text = schein_.Zelle(zeile, spalte);
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (text.isEmpty())
-      stil.hintergrund = Qt::white;
-    else if (ok && ausgewertet_.Enthaelt(n))
-      stil.hintergrund = Hellgruen;
-  }
-  return stil;
-}
-
-ZellStil TFFrScheineN::G3aStil(int zeile, int spalte) const {
-  ZellStil stil;
-  stil.fett = true;
-  stil.hintergrund = zeile == hoechstZeile_ && hoechstZeile_ > 0 ? Hellblau : QColor(Qt::white);
-  stil.ausrichtung = spalte >= 3 ? ZellStil::Ausrichtung::Rechts : ZellStil::Ausrichtung::Zentriert;
-  return stil;
 }

@@ -13,7 +13,6 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class TabellenAnsicht;
-struct ZellStil;
 
 class TFFrScheineN : public QWidget {
   Q_OBJECT
@@ -45,17 +44,15 @@ class TFFrScheineN : public QWidget {
  private:
   QWidget* LinkerTeil();
   QWidget* RechterTeilAufbauen();
-  ZellStil G3Stil(int zeile, int spalte) const;
-  ZellStil G3aStil(int zeile, int spalte) const;
   void KlassenZeigen();
 
   float preis_;
   QString pfad_;
   int hoechstZeile_ = 0;
   bool einzelZiehung_ = false;
-  TZahlenMenge ausgewertet_;
 
-  Tabelle schein_ = Tabelle::Reihentabelle();
+  ScheinTabelle schein_;              // the ticket's rows as numbers
+  std::vector<TZahlenMenge> mengen_;  // the same as sets, for every "Start"
   AuswertungsErgebnis ergebnis_;
   ErgebnisTabelle g3aDaten_;
   Tabelle uebersicht_{2, 4};

@@ -19,12 +19,12 @@
 #include "core/ziehungen.h"
 #include "platform/plattform.h"
 #include "ui/hilfedienst.h"
-#include "update/transfer.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
 #include "ui/zahlenfeld.h"
 #include "ui/zentrieren.h"
+#include "update/transfer.h"
 
 int ZiehungenTabelle::Zeilen() const { return Ziehungen().Anzahl() + 1; }
 
@@ -37,8 +37,9 @@ QString ZiehungenTabelle::Zelle(int zeile, int spalte) const {
 }
 
 void DownloadAnbieten(QWidget* eltern) {
-  if (FrageMitAbbrechen(QStringLiteral("Es fehlen jegliche Gewinnreihen.") + CRCR + QStringLiteral("Soll ich deren Download gleich starten?"),
-                        eltern) != Antwort::Ja)
+  if (FrageMitAbbrechen(
+          QStringLiteral("Es fehlen jegliche Gewinnreihen.") + CRCR + QStringLiteral("Soll ich deren Download gleich starten?"), eltern) !=
+      Antwort::Ja)
     return;
   DownloadFragen = false;  // the update window downloads at once
   Aktionen::Aktion(AktionsId::Update)->trigger();
@@ -86,7 +87,8 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   bHinzu_ = Knopf(QStringLiteral("BHinzu"), QStringLiteral("hinzu"), QStringLiteral("Ziehung hinzufügen"), box);
   connect(bHinzu_, &QPushButton::clicked, this, &TFfrZiehungen::BHinzuClick);
   kopf->addWidget(bHinzu_, 1, 1);
-  auto* hinzuInfo = Bildknopf(QStringLiteral("BInfo"), Symbol(QStringLiteral("info")), QStringLiteral("Hilfe zum Eintragen der Gewinnzahlen"), box);
+  auto* hinzuInfo =
+      Bildknopf(QStringLiteral("BInfo"), Symbol(QStringLiteral("info")), QStringLiteral("Hilfe zum Eintragen der Gewinnzahlen"), box);
   connect(hinzuInfo, &QToolButton::clicked, this, [] { Hilfe().ThemaZeigen(Thema::Haupt); });
   kopf->addWidget(hinzuInfo, 1, 2);
 
@@ -106,15 +108,18 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   bv->addWidget(lDatum_);
 
   // Number field: 5 rows of 7 buttons, 36 x 28 pixels each.
-  feld_ = new Zahlenfeld({36, 28, 37, 28, 8, 6}, [](int n, QWidget* eltern) {
-    auto* b = new QToolButton(eltern);
-    b->setObjectName(QStringLiteral("PNummer%1").arg(n));
-    b->setText(QString::number(n));
-    b->setProperty("tag", n);
-    b->setCheckable(true);
-    b->setFont(Fett(b->font()));
-    return b;
-  }, box);
+  feld_ = new Zahlenfeld(
+      {36, 28, 37, 28, 8, 6},
+      [](int n, QWidget* eltern) {
+        auto* b = new QToolButton(eltern);
+        b->setObjectName(QStringLiteral("PNummer%1").arg(n));
+        b->setText(QString::number(n));
+        b->setProperty("tag", n);
+        b->setCheckable(true);
+        b->setFont(Fett(b->font()));
+        return b;
+      },
+      box);
   feld_->setObjectName(QStringLiteral("PZahlen"));
   feld_->setFixedSize(7 * 36 + 16, 5 * 28 + 12);
   feld_->setStyleSheet(ZahlenknopfStil());
@@ -140,7 +145,7 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   g1_->setObjectName(QStringLiteral("G1"));
   const QList<int> breiten{70, 35, 35, 35, 35, 35};
   const QStringList kopfTexte{QStringLiteral("Datum"), QStringLiteral("Z1"), QStringLiteral("Z2"),
-                              QStringLiteral("Z3"), QStringLiteral("Z4"), QStringLiteral("Z5")};
+                              QStringLiteral("Z3"),    QStringLiteral("Z4"), QStringLiteral("Z5")};
   for (int s = 0; s < 6; ++s) g1Daten_.kopf << Zentriert(kopfTexte[s], breiten[s], g1_->font());
   g1_->SetzeDaten(&g1Daten_);
   g1_->SetzeSpaltenBreiten(breiten);
@@ -256,9 +261,9 @@ void TFfrZiehungen::BSaveClick() {
   const QString datumsText = combo1_->itemText(ziel);
   const auto datum = TextAlsDatum(datumsText);
   if (!datum) {
-    Fehler(QStringLiteral("Das Datum \"%1\" ist kein gültiges Datum.").arg(datumsText) + CRCR +
-               QStringLiteral("Ich breche erst einmal ab."),
-           this);
+    Fehler(
+        QStringLiteral("Das Datum \"%1\" ist kein gültiges Datum.").arg(datumsText) + CRCR + QStringLiteral("Ich breche erst einmal ab."),
+        this);
     return;
   }
   const auto reihe = MengeAlsReihe(gewaehlt_, 6, MaxZahl);

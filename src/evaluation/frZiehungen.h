@@ -36,8 +36,8 @@ class TFfrZiehungen : public QWidget {
   void BHinzuClick();
   void BSaveClick();
   void BCopyClick();
-  void BMaklerClick();        // the broker's page of current numbers
-  void GZinG1Einlesen();      // refill the draws grid and the count label
+  void BMaklerClick();    // the broker's page of current numbers
+  void GZinG1Einlesen();  // refill the draws grid and the count label
 
   int GewaehltAnzahl() const { return gewaehltAnzahl_; }
   bool ZiehungNeu() const { return ziehungNeu_; }

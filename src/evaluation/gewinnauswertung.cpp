@@ -42,22 +42,54 @@ std::vector<TZahlenMenge> ReihenAusTabelle(const TabellenDaten& tabelle) {
   return reihen;
 }
 
+std::vector<TZahlenMenge> ReihenAlsMengen(const std::vector<std::array<std::uint8_t, 5>>& reihen) {
+  std::vector<TZahlenMenge> mengen(reihen.size());
+  for (std::size_t i = 0; i < reihen.size(); ++i)
+    for (std::uint8_t n : reihen[i]) mengen[i].Einschliessen(n);
+  return mengen;
+}
+
+QString ScheinTabelle::Zelle(int zeile, int spalte) const {
+  if (zeile == 0) return kopf.value(spalte);
+  if (zeile < 1 || zeile > static_cast<int>(reihen.size()) || spalte < 0 || spalte > 5) return {};
+  return spalte == 0 ? QString::number(zeile)
+                     : QString::number(reihen[static_cast<std::size_t>(zeile - 1)][static_cast<std::size_t>(spalte - 1)]);
+}
+
+Zellbild ScheinTabelle::Bild(int zeile, int spalte) const {
+  Zellbild bild;
+  bild.fett = true;
+  bild.hintergrund = Farbe::Zelle;
+  if (gezogen) {
+    if (zeile < 1 || zeile > static_cast<int>(reihen.size()) || spalte < 1 || spalte > 5)
+      bild.hintergrund = Farbe::Weiss;  // an empty cell
+    else if (gezogen->Enthaelt(reihen[static_cast<std::size_t>(zeile - 1)][static_cast<std::size_t>(spalte - 1)]))
+      bild.hintergrund = Farbe::Hellgruen;
+  }
+  return bild;
+}
+
+Zellbild ErgebnisTabelle::Bild(int zeile, int spalte) const {
+  Zellbild bild;
+  bild.fett = true;
+  bild.hintergrund = zeile == markiert && markiert > 0 ? Farbe::Hellblau : Farbe::Weiss;
+  bild.ausrichtung = spalte >= 3 ? Zellbild::Ausrichtung::Rechts : Zellbild::Ausrichtung::Zentriert;
+  return bild;
+}
+
 namespace {
 // Hits of every row in one draw, written to treffer. The hot loop of the engine; built twice so
 // that processors with a population-count instruction use it.
 __attribute__((target_clones("popcnt", "default"))) void TrefferZaehlen(const TZahlenMenge* reihen, std::size_t anzahl,
-                                                                        const TZahlenMenge& ziehung, bool nurWort0,
-                                                                        std::uint8_t* treffer) {
+                                                                        const TZahlenMenge& ziehung, bool nurWort0, std::uint8_t* treffer) {
   if (nurWort0) {
     const std::uint64_t z = ziehung.w[0];
-    for (std::size_t i = 0; i < anzahl; ++i)
-      treffer[i] = static_cast<std::uint8_t>(__builtin_popcountll(reihen[i].w[0] & z));
+    for (std::size_t i = 0; i < anzahl; ++i) treffer[i] = static_cast<std::uint8_t>(__builtin_popcountll(reihen[i].w[0] & z));
   } else {
     for (std::size_t i = 0; i < anzahl; ++i) {
       const auto& w = reihen[i].w;
-      treffer[i] = static_cast<std::uint8_t>(
-          __builtin_popcountll(w[0] & ziehung.w[0]) + __builtin_popcountll(w[1] & ziehung.w[1]) +
-          __builtin_popcountll(w[2] & ziehung.w[2]) + __builtin_popcountll(w[3] & ziehung.w[3]));
+      treffer[i] = static_cast<std::uint8_t>(__builtin_popcountll(w[0] & ziehung.w[0]) + __builtin_popcountll(w[1] & ziehung.w[1]) +
+                                             __builtin_popcountll(w[2] & ziehung.w[2]) + __builtin_popcountll(w[3] & ziehung.w[3]));
     }
   }
 }
@@ -139,9 +171,7 @@ Auswertung ScheinAuswerten(const AuswertungsEingabe& e) {
 
 QString AuswertungsErgebnis::GesamtText() const { return GeldAlsWaehrung(gesamt); }
 
-QString AuswertungsErgebnis::GesamtAnteilText() const {
-  return gesamtAnteil ? GeldAlsWaehrung(*gesamtAnteil) : QStringLiteral("---");
-}
+QString AuswertungsErgebnis::GesamtAnteilText() const { return gesamtAnteil ? GeldAlsWaehrung(*gesamtAnteil) : QStringLiteral("---"); }
 
 QString AuswertungsErgebnis::QuoteText() const {
   if (!quote) return QStringLiteral("---");
@@ -150,8 +180,8 @@ QString AuswertungsErgebnis::QuoteText() const {
   // double would round 4761,9050 down and 0,1250 up).
   const std::int64_t q = *quote, betrag = q < 0 ? -q : q;
   const std::int64_t hundertstel = (betrag + 50) / 100;
-  QString zahl = QString::number(hundertstel / 100) + QLocale().decimalPoint() +
-                 QStringLiteral("%1").arg(hundertstel % 100, 2, 10, QLatin1Char('0'));
+  QString zahl =
+      QString::number(hundertstel / 100) + QLocale().decimalPoint() + QStringLiteral("%1").arg(hundertstel % 100, 2, 10, QLatin1Char('0'));
   if (q < 0 && hundertstel != 0) zahl.prepend(QLatin1Char('-'));
   return zahl + QStringLiteral(" %");
 }
@@ -163,9 +193,7 @@ QString AuswertungsErgebnis::KlassenText(int treffer) const {
   return n ? QString::number(n) : QStringLiteral("-");
 }
 
-int ErgebnisTabelle::Zeilen() const {
-  return 1 + (ergebnis ? static_cast<int>(ergebnis->zeilen.size()) : 0);
-}
+int ErgebnisTabelle::Zeilen() const { return 1 + (ergebnis ? static_cast<int>(ergebnis->zeilen.size()) : 0); }
 
 QString ErgebnisTabelle::Zelle(int zeile, int spalte) const {
   if (zeile == 0) return kopf.value(spalte);
@@ -173,11 +201,9 @@ QString ErgebnisTabelle::Zelle(int zeile, int spalte) const {
   const ErgebnisZeile& z = ergebnis->zeilen[static_cast<std::size_t>(zeile - 1)];
   switch (spalte) {
     case 0: return z.datum ? ergebnis->GewAuswListe[static_cast<std::size_t>(z.ziehung)].SDatum : QString();
-    case 1: return z.klasse > 0 ? QString::fromLatin1(GewinnklasseFuer(z.klasse)->text)
-                                : z.klasse == 0 ? QStringLiteral("---") : QString();
+    case 1: return z.klasse > 0 ? QString::fromLatin1(GewinnklasseFuer(z.klasse)->text) : z.klasse == 0 ? QStringLiteral("---") : QString();
     case 2: return z.klasse > 0 ? QString::number(z.reihe) : z.klasse == 0 ? QStringLiteral("---") : QString();
-    case 3: return z.klasse > 0 ? GeldAlsZahl(GewinnklasseFuer(z.klasse)->betrag)
-                                : z.klasse == 0 ? QStringLiteral("---") : QString();
+    case 3: return z.klasse > 0 ? GeldAlsZahl(GewinnklasseFuer(z.klasse)->betrag) : z.klasse == 0 ? QStringLiteral("---") : QString();
     case 4: {
       if (z.klasse <= 0) return {};
       const auto& teil = ergebnis->anteil[static_cast<std::size_t>(z.klasse)];

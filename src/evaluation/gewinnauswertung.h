@@ -17,21 +17,21 @@ std::optional<Geld> AnteilBerechnen(Geld betrag, int antGes, int antMeine);
 
 struct AuswertungsEingabe {
   const std::vector<TGewZahlen>* ziehungen = nullptr;
-  int ende = -1;          // the draw to evaluate, or the last draw of the range
-  int anfang = -1;        // the first draw of the range
-  bool zeitraum = false;  // range mode
+  int ende = -1;                     // the draw to evaluate, or the last draw of the range
+  int anfang = -1;                   // the first draw of the range
+  bool zeitraum = false;             // range mode
   std::vector<TZahlenMenge> reihen;  // the ticket rows as sets, in ticket order
   int antGes = 1;
   int antMeine = 1;
-  float preis = 0.5f;     // price of one row
+  float preis = 0.5f;  // price of one row
 };
 
 // One row of the result table.
 struct ErgebnisZeile {
-  std::int32_t ziehung;   // index into GewAuswListe
-  std::int32_t reihe;     // ticket row (1..R) of a win
-  std::int8_t klasse;     // 3..5 a win, 0 "---", -1 nothing evaluated (a ticket without rows)
-  bool datum;             // the first row of its draw shows the date
+  std::int32_t ziehung;  // index into GewAuswListe
+  std::int32_t reihe;    // ticket row (1..R) of a win
+  std::int8_t klasse;    // 3..5 a win, 0 "---", -1 nothing evaluated (a ticket without rows)
+  bool datum;            // the first row of its draw shows the date
 };
 
 struct AuswertungsErgebnis {
@@ -40,32 +40,58 @@ struct AuswertungsErgebnis {
   std::array<int, 6> klassenAnzahl{};         // by hits; only 3..5 are used
   std::array<std::optional<Geld>, 6> anteil;  // the player's part of each class's prize
   Geld gesamt;
-  std::optional<Geld> gesamtAnteil;           // none when the total share count is 0
+  std::optional<Geld> gesamtAnteil;  // none when the total share count is 0
   // The return rate in ten-thousandths of a percent (4 decimals, rounded ties to even); none when
   // draws * rows * price is 0. Shown with 2 decimals, rounded half away from zero from this count.
   std::optional<std::int64_t> quote;
   Geld hoechstGewinn;
-  QString hoechstDatum;                        // empty when nothing was won
-  int hoechstZeile = 0;                        // result row of the highest win, 0 when none
+  QString hoechstDatum;  // empty when nothing was won
+  int hoechstZeile = 0;  // result row of the highest win, 0 when none
 
-  QString GesamtText() const;       // "116,00 €"
-  QString GesamtAnteilText() const; // "2,66 €" or "---"
-  QString QuoteText() const;        // "37,50 %" or "---"; 4761,9050 shows 4761,91, 0,1250 shows 0,13
-  QString HoechstText() const;      // "0,00 €" when nothing was won
+  QString GesamtText() const;        // "116,00 €"
+  QString GesamtAnteilText() const;  // "2,66 €" or "---"
+  QString QuoteText() const;         // "37,50 %" or "---"; 4761,9050 shows 4761,91, 0,1250 shows 0,13
+  QString HoechstText() const;       // "0,00 €" when nothing was won
   // "-" for 0, else the count (the panel centres it).
   QString KlassenText(int treffer) const;
 };
 
 // The result table over a result: "Datum", "Richtige", "in Reihe", "Gewinn", "Anteil"; the texts
 // are made when a row is shown.
+// Cells are bold on white, the row of the highest win (markiert) light blue; "Gewinn" and "Anteil"
+// right-aligned.
 class ErgebnisTabelle : public TabellenDaten {
  public:
   int Zeilen() const override;
   int Spalten() const override { return 5; }
   QString Zelle(int zeile, int spalte) const override;
+  Zellbild Bild(int zeile, int spalte) const override;
   const AuswertungsErgebnis* ergebnis = nullptr;
   QStringList kopf;
+  int markiert = 0;  // the result row of the highest win, 0 for none
 };
+
+// A ticket's rows as numbers, texts made when shown ("Reihe", "Z1".."Z5"): bold cells on the
+// table's cell colour; after a single-draw evaluation the drawn numbers light green, empty cells
+// white.
+class ScheinTabelle : public TabellenDaten {
+ public:
+  int Zeilen() const override { return 1 + static_cast<int>(reihen.size()); }
+  int Spalten() const override { return 6; }
+  QString Zelle(int zeile, int spalte) const override;
+  Zellbild Bild(int zeile, int spalte) const override;
+  std::vector<std::array<std::uint8_t, 5>> reihen;
+  QStringList kopf;
+  std::optional<TZahlenMenge> gezogen;  // the evaluated draw of a single-draw result
+};
+
+// The colours of the result panel's tables.
+namespace Farbe {
+inline constexpr std::uint32_t Weiss = 0xFFFFFF;
+inline constexpr std::uint32_t Hellgruen = 0xC1FFC1;  // a hit (193, 255, 193)
+inline constexpr std::uint32_t Hellblau = 0xB9F1FD;   // the highest win (185, 241, 253)
+inline constexpr std::uint32_t Zelle = 0xF3F6F9;      // the ticket table's normal cell colour
+}  // namespace Farbe
 
 // Evaluates the rows or refuses with the message for the player (and changes nothing).
 struct Auswertung {
@@ -77,6 +103,8 @@ Auswertung ScheinAuswerten(const AuswertungsEingabe& eingabe);
 // The ticket rows of a row table (data rows 1..R, columns 1..5) as sets: decimal cells 0..255
 // become members, other values are left out.
 std::vector<TZahlenMenge> ReihenAusTabelle(const TabellenDaten& tabelle);
+// The same from a ticket's numbers (values above 255 cannot occur in a byte).
+std::vector<TZahlenMenge> ReihenAlsMengen(const std::vector<std::array<std::uint8_t, 5>>& reihen);
 
 // The messages of a refused evaluation.
 QString ZeitraumFehler();

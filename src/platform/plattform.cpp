@@ -25,8 +25,7 @@ class Desktop : public Plattform {
 
   bool TabellenProgrammVorhanden() override {
 #ifdef Q_OS_WIN
-    if (QSettings(QStringLiteral("HKEY_CLASSES_ROOT\\.xlsx"), QSettings::NativeFormat).contains(QStringLiteral(".")))
-      return true;
+    if (QSettings(QStringLiteral("HKEY_CLASSES_ROOT\\.xlsx"), QSettings::NativeFormat).contains(QStringLiteral("."))) return true;
 #else
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (!xdgMime.isEmpty()) {

@@ -180,7 +180,7 @@ QWidget* TFfrStatistik::AbwesenheitsGruppe() {
   abwesenheit_->SetzeZeilenHoehe(18);
   abwesenheit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   abwesenheit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  abwesenheit_->SetzeMaler([](int, int) { return ZellStil{Qt::white, true, ZellStil::Ausrichtung::Zentriert}; });
+  abwesenheitDaten_.bild = Zellbild{0xFFFFFF, true, Zellbild::Ausrichtung::Zentriert};
   abwesenheitDaten_.SetzeZelle(0, 0, QStringLiteral("    Zahl:"));
   abwesenheitDaten_.SetzeZelle(1, 0, QStringLiteral("Anzahl:"));
   abwesenheit_->SetzeDaten(&abwesenheitDaten_);
@@ -273,8 +273,8 @@ QWidget* TFfrStatistik::SuchSeite() {
   }
   links->addWidget(platte);
   auto* hinweis = Beschriftung(QStringLiteral("Der Button \"Suche starten\" kann betätigt werden, wenn mindestens zwei Zahlen "
-                                      "für eine Kombi-Suche angeklickt wurden. "),
-                       seite);
+                                              "für eine Kombi-Suche angeklickt wurden. "),
+                               seite);
   hinweis->setWordWrap(true);
   links->addWidget(hinweis);
   auto* knoepfe = new QHBoxLayout;

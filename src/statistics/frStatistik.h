@@ -52,11 +52,11 @@ class TFfrStatistik : public QGroupBox {
   // Creation steps after the frame exists: counts, lists, absences and pairs.
   void Aufbauen();
 
-  void BStartClick();                 // counts for the chosen period
+  void BStartClick();  // counts for the chosen period
   void ZeitraumGeaendert();
-  void StatistikAbsteigend();         // the sort button
-  void KombiStarten(int k);           // triples or quadruples
-  void BNrClick(int n);               // a search number
+  void StatistikAbsteigend();  // the sort button
+  void KombiStarten(int k);    // triples or quadruples
+  void BNrClick(int n);        // a search number
   void BSucheClick();
   void BResetClick();
 
@@ -106,8 +106,8 @@ class TFfrStatistik : public QGroupBox {
   TabellenAnsicht* abwesenheit_ = nullptr;
   Tabelle abwesenheitDaten_{2, MaxZahl + 1};
   QTabWidget* reiter_ = nullptr;
-  std::array<Ranglisten, 5> listen_;                  // by k
-  std::array<RanglistenTabelle, 10> listenDaten_;      // [2k + (haeufigste ? 0 : 1)]
+  std::array<Ranglisten, 5> listen_;               // by k
+  std::array<RanglistenTabelle, 10> listenDaten_;  // [2k + (haeufigste ? 0 : 1)]
   std::array<TabellenAnsicht*, 10> listenAnsichten_{};
   std::array<QProgressBar*, 5> fortschritt_{};
   std::array<QToolButton*, 5> kombiStart_{};

@@ -56,7 +56,10 @@ class KombiAuswahl {
  public:
   // Adds or removes n; refuses a sixth number with the message for the player.
   std::optional<Meldung> Umschalten(int n);
-  void AufNull() { wahl_.Leeren(); anzahl_ = 0; }
+  void AufNull() {
+    wahl_.Leeren();
+    anzahl_ = 0;
+  }
   const TZahlenMenge& Wahl() const { return wahl_; }
   int Anzahl() const { return anzahl_; }
   bool SucheMoeglich() const { return anzahl_ >= 2; }

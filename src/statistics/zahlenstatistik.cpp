@@ -19,9 +19,7 @@ Zaehlung& Haeufigkeit() {
   return zaehlung;
 }
 
-std::pair<int, int> Zeitraum(int von, int bis, int n) {
-  return {std::max(von, 0), std::min(bis, n - 1)};
-}
+std::pair<int, int> Zeitraum(int von, int bis, int n) { return {std::max(von, 0), std::min(bis, n - 1)}; }
 
 void StatistikAnmelden() {
   static const bool angemeldet = [] {

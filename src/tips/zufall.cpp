@@ -18,27 +18,24 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/einstellungen.h"
-#include "core/schluessel.h"
-#include "core/programmwerte.h"
-#include "core/schein.h"
-#include "core/zahltext.h"
-#include "ui/reihenspeichern.h"
-#include "ui/tabellenexport.h"
 #include "app/aktionen.h"
 #include "app/navigation.h"
+#include "core/einstellungen.h"
+#include "core/programmwerte.h"
+#include "core/schein.h"
+#include "core/schluessel.h"
+#include "core/zahltext.h"
 #include "platform/plattform.h"
-#include "ui/hilfedienst.h"
 #include "ui/dateidialoge.h"
+#include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
+#include "ui/reihenspeichern.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
+#include "ui/tabellenexport.h"
 #include "ui/zentrieren.h"
 
 namespace {
-const QColor BankFarbe(147, 253, 114), FavoritFarbe(40, 184, 255);
-const QColor BankZelle(179, 255, 179);
-
 
 // Digits and backspace only.
 QLineEdit* Zahlenfeld(const QString& name, const QString& text, int laenge, QWidget* eltern) {
@@ -61,6 +58,15 @@ QString KnopfStil(std::optional<Gruppe> g) {
   return basis;
 }
 }  // namespace
+
+Zellbild ZufallsTabelle::Bild(int zeile, int spalte) const {
+  // The colours follow the current selection, not the selection of the run.
+  Zellbild bild;
+  const QString text = Zelle(zeile, spalte);
+  const auto g = text.isEmpty() || !auswahl ? std::nullopt : auswahl->GruppeVon(text.toInt());
+  bild.hintergrund = g == Gruppe::Bank ? 0xB3FFB3u : g == Gruppe::Favorit ? 0x28B8FFu : 0xFFFFFFu;
+  return bild;
+}
 
 QString ZufallsTabelle::Zelle(int zeile, int spalte) const {
   if (zeile == 0) return kopf.value(spalte);
@@ -203,13 +209,7 @@ QWidget* TFZufall::ErgebnisPanel() {
   raster_->SetzeSpaltenBreiten(breiten);
   raster_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   raster_->setFixedWidth(190 + raster_->verticalScrollBar()->sizeHint().width() + 2 * raster_->frameWidth());
-  raster_->SetzeMaler([this](int zeile, int spalte) {
-    ZellStil stil;
-    const QString text = rasterDaten_.Zelle(zeile, spalte);
-    const auto g = text.isEmpty() ? std::nullopt : auswahl_.GruppeVon(text.toInt());
-    stil.hintergrund = g == Gruppe::Bank ? BankZelle : g == Gruppe::Favorit ? FavoritFarbe : QColor(Qt::white);
-    return stil;
-  });
+  rasterDaten_.auswahl = &auswahl_;
   v->addWidget(raster_, 1);
   bCsv_ = new QPushButton(Symbol(QStringLiteral("export")), QStringLiteral("Im &CSV-Format speichern..."), panel);
   bCsv_->setObjectName(QStringLiteral("BCsv"));
@@ -347,8 +347,8 @@ void TFZufall::Sperren(bool sperren) {
 
 void TFZufall::BGlueckClick() {
   if (laeuft_) return;
-  const QString leer = QStringLiteral("Bitte geben Sie die Anzahl der gewünschten Tippreihen an.") + CRCR +
-                       QStringLiteral("Ich breche erst einmal ab.");
+  const QString leer =
+      QStringLiteral("Bitte geben Sie die Anzahl der gewünschten Tippreihen an.") + CRCR + QStringLiteral("Ich breche erst einmal ab.");
   const QString text = anzahl_->text();
   if (text.isEmpty()) {
     Fehler(leer, this);
@@ -367,8 +367,8 @@ void TFZufall::BGlueckClick() {
   laeuft_ = true;
   Sperren(true);
   const ZufallsLauf lauf = ZufallszahlenErmitteln(auswahl_, wert, zufall_, ergebnis_, [this, wert](std::int64_t fertig) {
-    lReihen_->setText(QStringLiteral("%1 von %2 Zufallsreihen …").arg(QLocale().toString(static_cast<qlonglong>(fertig)),
-                                                                      QLocale().toString(wert)));
+    lReihen_->setText(
+        QStringLiteral("%1 von %2 Zufallsreihen …").arg(QLocale().toString(static_cast<qlonglong>(fertig)), QLocale().toString(wert)));
     QCoreApplication::processEvents();
     return !schliessenNachLauf_;
   });
@@ -439,12 +439,11 @@ void TFZufall::showEvent(QShowEvent* ereignis) {
   if (!e.Existiert()) return;
   const QString anzahl = Schluessel::Anzahl.Lesen(e);
   anzahl_->setText(anzahl.isEmpty() ? Schluessel::Anzahl.vorgabe : anzahl);  // an empty stored count gives "12" too
-  const auto meldungen = AuswahlAusText(
-      auswahl_, Schluessel::Bankzahlen.Lesen(e), Schluessel::Quotenkiller.Lesen(e), Schluessel::Favoriten.Lesen(e),
-      [this](Gruppe g, int n, const TZufallsAuswahl::Ergebnis& r) {
-        if (r.wirkung != TZufallsAuswahl::Wirkung::Abgelehnt)
-          KnopfZeigen(g, n, r.wirkung == TZufallsAuswahl::Wirkung::Hinzugefuegt);
-      });
+  const auto meldungen = AuswahlAusText(auswahl_, Schluessel::Bankzahlen.Lesen(e), Schluessel::Quotenkiller.Lesen(e),
+                                        Schluessel::Favoriten.Lesen(e), [this](Gruppe g, int n, const TZufallsAuswahl::Ergebnis& r) {
+                                          if (r.wirkung != TZufallsAuswahl::Wirkung::Abgelehnt)
+                                            KnopfZeigen(g, n, r.wirkung == TZufallsAuswahl::Wirkung::Hinzugefuegt);
+                                        });
   for (const Meldung& m : meldungen) Melden(m, this);
 }
 
@@ -455,11 +454,11 @@ void TFZufall::closeEvent(QCloseEvent* ereignis) {
     ereignis->ignore();
     return;
   }
-  ErgebnisMelden(Einstellungen().Schreiben(Schluessel::Anzahl.Sektion(),
-                                           {Schluessel::Anzahl.Wert(anzahl_->text()),
-                                            Schluessel::Bankzahlen.Wert(AuswahlAlsText(auswahl_, Gruppe::Bank)),
-                                            Schluessel::Quotenkiller.Wert(AuswahlAlsText(auswahl_, Gruppe::Killer)),
-                                            Schluessel::Favoriten.Wert(AuswahlAlsText(auswahl_, Gruppe::Favorit))}),
-                 this);
+  ErgebnisMelden(
+      Einstellungen().Schreiben(Schluessel::Anzahl.Sektion(), {Schluessel::Anzahl.Wert(anzahl_->text()),
+                                                               Schluessel::Bankzahlen.Wert(AuswahlAlsText(auswahl_, Gruppe::Bank)),
+                                                               Schluessel::Quotenkiller.Wert(AuswahlAlsText(auswahl_, Gruppe::Killer)),
+                                                               Schluessel::Favoriten.Wert(AuswahlAlsText(auswahl_, Gruppe::Favorit))}),
+      this);
   ereignis->accept();
 }

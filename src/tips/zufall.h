@@ -22,7 +22,10 @@ class ZufallsTabelle : public TabellenDaten {
   int Zeilen() const override { return 1 + (ergebnis ? static_cast<int>(ergebnis->Zufreihen.size()) : 20); }
   int Spalten() const override { return 6; }
   QString Zelle(int zeile, int spalte) const override;
+  // Banker numbers light green (179, 255, 179), favourites blue (40, 184, 255), others white.
+  Zellbild Bild(int zeile, int spalte) const override;
   const ZufallsErgebnis* ergebnis = nullptr;
+  const TZufallsAuswahl* auswahl = nullptr;
   QStringList kopf;
 };
 
@@ -34,11 +37,11 @@ class TFZufall : public QMainWindow {
   static void Registrieren();
   ~TFZufall() override;
 
-  void BLotUrClick(int tag);             // a number button: group * 100 + number
-  void GruppeLeeren(Gruppe g);           // a clear button
-  void BGlueckClick();                   // "Viel Glück!"
+  void BLotUrClick(int tag);    // a number button: group * 100 + number
+  void GruppeLeeren(Gruppe g);  // a clear button
+  void BGlueckClick();          // "Viel Glück!"
   void BSortClick();
-  void BSaveClick();                     // as a ticket file
+  void BSaveClick();  // as a ticket file
   void BCsvClick();
   void BExcelClick();
   void LogoClick();

@@ -57,8 +57,8 @@ TZufallsAuswahl::Ergebnis TZufallsAuswahl::Umschalten(int code) {
     return {Wirkung::Abgelehnt, Meldung{MeldungsArt::Fehler, QStringLiteral("Mehr als fünf Bankzahlen lässt dem Zufall keinen Raum.")}};
   if (gruppe == 2 && BZGewaehlt.Groesse() + KillGewaehlt.Groesse() + 1 == MaxZahl)
     return {Wirkung::Abgelehnt,
-            Meldung{MeldungsArt::Fehler, QStringLiteral("Noch einen Quotenkiller mehr und der Zufall hat gar keine Chance mehr.") +
-                                             CRCR + QStringLiteral("Ich breche ab.")}};
+            Meldung{MeldungsArt::Fehler, QStringLiteral("Noch einen Quotenkiller mehr und der Zufall hat gar keine Chance mehr.") + CRCR +
+                                             QStringLiteral("Ich breche ab.")}};
   menge.Einschliessen(n);
   return {Wirkung::Hinzugefuegt, std::nullopt};
 }
@@ -73,14 +73,14 @@ std::vector<std::uint8_t> Topf(const TZufallsAuswahl& auswahl) {
   return topf;
 }
 
-ZufallsLauf ZufallszahlenErmitteln(const TZufallsAuswahl& auswahl, std::int64_t n, TZufall& zufall,
-                                   ZufallsErgebnis& ergebnis, const std::function<bool(std::int64_t)>& zwischendurch) {
+ZufallsLauf ZufallszahlenErmitteln(const TZufallsAuswahl& auswahl, std::int64_t n, TZufall& zufall, ZufallsErgebnis& ergebnis,
+                                   const std::function<bool(std::int64_t)>& zwischendurch) {
   ZufallsLauf lauf;
   const int b = auswahl.Anzahl(Gruppe::Bank), k = auswahl.Anzahl(Gruppe::Killer);
   if (n > NueberK(MaxZahl - b - k, ZahlenJeReihe - b)) {
-    lauf.ablehnung = Meldung{MeldungsArt::Fehler, QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, ") +
-                                                      QString::number(n) + QStringLiteral(" Tippreihen zu bilden.") + CRCR +
-                                                      QStringLiteral("ich muss abbrechen.")};
+    lauf.ablehnung =
+        Meldung{MeldungsArt::Fehler, QStringLiteral("Ihre \"Manipulationen\" lassen dem Zufall keine Chance, ") + QString::number(n) +
+                                         QStringLiteral(" Tippreihen zu bilden.") + CRCR + QStringLiteral("ich muss abbrechen.")};
     return lauf;
   }
   const std::vector<std::uint8_t> topf = Topf(auswahl);
@@ -135,8 +135,7 @@ ZufallsLauf ZufallszahlenErmitteln(const TZufallsAuswahl& auswahl, std::int64_t 
 
 QString AuswahlAlsText(const TZufallsAuswahl& auswahl, Gruppe g) { return MengeAlsText(auswahl.Menge(g), MaxZahl, QStringLiteral(",")); }
 
-std::vector<Meldung> AuswahlAusText(TZufallsAuswahl& auswahl, const QString& bank, const QString& killer,
-                                    const QString& favoriten,
+std::vector<Meldung> AuswahlAusText(TZufallsAuswahl& auswahl, const QString& bank, const QString& killer, const QString& favoriten,
                                     const std::function<void(Gruppe, int, const TZufallsAuswahl::Ergebnis&)>& angewendet) {
   std::vector<Meldung> meldungen;
   const std::pair<Gruppe, const QString*> gruppen[] = {{Gruppe::Bank, &bank}, {Gruppe::Killer, &killer}, {Gruppe::Favorit, &favoriten}};

@@ -69,8 +69,7 @@ struct ZufallsLauf {
   std::optional<Meldung> ablehnung;
   bool abgebrochen = false;
 };
-ZufallsLauf ZufallszahlenErmitteln(const TZufallsAuswahl& auswahl, std::int64_t n, TZufall& zufall,
-                                   ZufallsErgebnis& ergebnis,
+ZufallsLauf ZufallszahlenErmitteln(const TZufallsAuswahl& auswahl, std::int64_t n, TZufall& zufall, ZufallsErgebnis& ergebnis,
                                    const std::function<bool(std::int64_t)>& zwischendurch = {});
 
 // The pool: the free numbers ascending, each favourite twice in a row.
@@ -78,5 +77,5 @@ std::vector<std::uint8_t> Topf(const TZufallsAuswahl& auswahl);
 
 // A group as text ("3,17,22") and back through the toggle (messages of refused numbers returned).
 QString AuswahlAlsText(const TZufallsAuswahl& auswahl, Gruppe g);
-std::vector<Meldung> AuswahlAusText(TZufallsAuswahl& auswahl, const QString& bank, const QString& killer,
-                                    const QString& favoriten, const std::function<void(Gruppe, int, const TZufallsAuswahl::Ergebnis&)>& angewendet = {});
+std::vector<Meldung> AuswahlAusText(TZufallsAuswahl& auswahl, const QString& bank, const QString& killer, const QString& favoriten,
+                                    const std::function<void(Gruppe, int, const TZufallsAuswahl::Ergebnis&)>& angewendet = {});

@@ -9,9 +9,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/meldung.h"
 #include "app/aktionen.h"
 #include "app/navigation.h"
+#include "core/meldung.h"
 #include "core/programmwerte.h"
 #include "tools/binomial.h"
 #include "ui/hilfedienst.h"
@@ -111,8 +111,9 @@ void TFNueberK::BRechneClick() {
     return;
   }
   if (k > n) {
-    Information(QStringLiteral("Die Zahl für \"n\" muss größer als die für \"k\" sein.") + CRCR + QStringLiteral("Ich breche erst einmal ab."),
-                this);
+    Information(
+        QStringLiteral("Die Zahl für \"n\" muss größer als die für \"k\" sein.") + CRCR + QStringLiteral("Ich breche erst einmal ab."),
+        this);
     return;
   }
   // Exact also where 64-bit products would wrap (n from 52 on).

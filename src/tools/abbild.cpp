@@ -17,8 +17,8 @@
 
 #include "app/navigation.h"
 #include "core/einstellungen.h"
-#include "core/schluessel.h"
 #include "core/programmwerte.h"
+#include "core/schluessel.h"
 #include "tools/jpeg.h"
 #include "ui/abbilddienst.h"
 #include "ui/dateidialoge.h"
@@ -41,7 +41,9 @@ QLabel* GrossesZeichen(const QString& text, QWidget* eltern) {
 }
 }  // namespace
 
-void TFAbbild::Registrieren() { AbbildDienstSetzen([](QWidget* panel, const QString& titel, int abschneiden) { PanelAbbild(panel, titel, abschneiden); }); }
+void TFAbbild::Registrieren() {
+  AbbildDienstSetzen([](QWidget* panel, const QString& titel, int abschneiden) { PanelAbbild(panel, titel, abschneiden); });
+}
 
 TFAbbild::TFAbbild() : QMainWindow(nullptr) {
   setObjectName(QStringLiteral("FAbbild"));
@@ -135,7 +137,8 @@ void TFAbbild::BSpeichernClick() {
   const QFileInfo info(gewaehlt);
   const QString pfad = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".jpg");
   const QImage rgb = bild_.convertToFormat(QImage::Format_RGB888);
-  const Ergebnis e = JpegSchreiben(rgb.constBits(), rgb.width(), rgb.height(), static_cast<int>(rgb.bytesPerLine()), qualitaet_->value(), pfad);
+  const Ergebnis e =
+      JpegSchreiben(rgb.constBits(), rgb.width(), rgb.height(), static_cast<int>(rgb.bytesPerLine()), qualitaet_->value(), pfad);
   if (!ErgebnisMelden(e, this)) return;
   AbbildOrdner() = info.path() + QLatin1Char('/');
   ErgebnisMelden(Schluessel::AbbildPfad.Schreiben(Einstellungen(), AbbildOrdner()), this);

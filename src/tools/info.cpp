@@ -83,9 +83,7 @@ TFInfo::TFInfo() : QWidget(nullptr, Qt::Window) {
   AmHauptfensterZentrieren(this);
 }
 
-void TFInfo::EMailClick() {
-  System().UrlOeffnen(QUrl(QStringLiteral("mailto:") + EMail() + QStringLiteral("?subject=") + Werte().titel));
-}
+void TFInfo::EMailClick() { System().UrlOeffnen(QUrl(QStringLiteral("mailto:") + EMail() + QStringLiteral("?subject=") + Werte().titel)); }
 
 void TFInfo::paintEvent(QPaintEvent*) {
   QPainter p(this);

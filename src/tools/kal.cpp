@@ -5,9 +5,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "core/datum.h"
 #include "app/aktionen.h"
 #include "app/navigation.h"
+#include "core/datum.h"
 #include "core/programmwerte.h"
 #include "ui/hilfedienst.h"
 #include "ui/skin.h"

@@ -11,8 +11,8 @@ struct DateiDialog {
   QString filter;          // "Beschreibung|*.ext" pairs joined by '|', as the program writes them
   QString standardEndung;  // without the dot; added when the chosen name has no extension
   QString startOrdner;
-  QString vorschlag;       // proposed file name (save)
-  bool mehrere = false;    // several files (open)
+  QString vorschlag;     // proposed file name (save)
+  bool mehrere = false;  // several files (open)
 };
 
 class DateiDialogDienst {

@@ -6,17 +6,17 @@ class QWidget;
 
 // Topic numbers.
 namespace Thema {
-inline constexpr int Start = 1010;       // contents, start screen
-inline constexpr int Haupt = 1020;       // main window
-inline constexpr int Eingabe = 1030;     // ticket editor
-inline constexpr int Statistik = 1050;   // statistics window
-inline constexpr int Diagramme = 1060;   // statistics window: charts and fairness test
-inline constexpr int Update = 1080;      // update window
-inline constexpr int Import = 1090;      // importing and exporting draws
-inline constexpr int NueberKFeld = 1100; // input area of the n-over-k window
-inline constexpr int NueberK = 1110;     // n-over-k window
-inline constexpr int Kalender = 1120;    // calendar
-inline constexpr int Zufall = 1130;      // random tip window, about window
+inline constexpr int Start = 1010;        // contents, start screen
+inline constexpr int Haupt = 1020;        // main window
+inline constexpr int Eingabe = 1030;      // ticket editor
+inline constexpr int Statistik = 1050;    // statistics window
+inline constexpr int Diagramme = 1060;    // statistics window: charts and fairness test
+inline constexpr int Update = 1080;       // update window
+inline constexpr int Import = 1090;       // importing and exporting draws
+inline constexpr int NueberKFeld = 1100;  // input area of the n-over-k window
+inline constexpr int NueberK = 1110;      // n-over-k window
+inline constexpr int Kalender = 1120;     // calendar
+inline constexpr int Zufall = 1130;       // random tip window, about window
 }  // namespace Thema
 
 class HilfeDienst {

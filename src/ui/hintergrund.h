@@ -15,18 +15,16 @@
 
 class QWidget;
 
-
 struct Fortschrittsanzeige {
-  QString text;                                     // the dialog's text
-  std::function<QString(std::int64_t)> zusatz;      // a second line from the progress count (optional)
-  int verzoegerungMs = 250;                         // work that ends sooner shows no dialog
+  QString text;                                 // the dialog's text
+  std::function<QString(std::int64_t)> zusatz;  // a second line from the progress count (optional)
+  int verzoegerungMs = 250;                     // work that ends sooner shows no dialog
 };
 
 // Runs `arbeit` on a thread of its own and returns when it has ended; the user-interface thread
 // keeps processing events meanwhile (no user input before the dialog shows). The work reads
 // `stand.abbrechen` and ends early when it is set.
-void ImHintergrundAusfuehren(QWidget* eltern, const Fortschrittsanzeige& anzeige, Arbeitsstand& stand,
-                             const std::function<void()>& arbeit);
+void ImHintergrundAusfuehren(QWidget* eltern, const Fortschrittsanzeige& anzeige, Arbeitsstand& stand, const std::function<void()>& arbeit);
 
 template <typename T>
 T ImHintergrund(QWidget* eltern, const Fortschrittsanzeige& anzeige, Arbeitsstand& stand, const std::function<T()>& arbeit) {

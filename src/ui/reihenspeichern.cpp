@@ -13,7 +13,8 @@
 
 bool TabelleLeer(const TabellenDaten& tabelle, const QString& was, QWidget* eltern) {
   if (!tabelle.Zelle(1, 1).isEmpty()) return false;
-  Fehler(QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu %1.").arg(was) + CRCR + QStringLiteral("Ich breche erst einmal ab."), eltern);
+  Fehler(QStringLiteral("Die Tabelle ist leer. Es gibt nichts zu %1.").arg(was) + CRCR + QStringLiteral("Ich breche erst einmal ab."),
+         eltern);
   return true;
 }
 

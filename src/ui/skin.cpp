@@ -1,14 +1,14 @@
 #include "skin.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
-#include <QApplication>
 #include <QPalette>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QToolBar>
-#include <QPushButton>
 #include <QToolButton>
 
 void SkinAnwenden() {

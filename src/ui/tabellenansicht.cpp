@@ -1,6 +1,11 @@
 #include "tabellenansicht.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 
 void TabellenModell::SetzeDaten(const TabellenDaten* daten) {
@@ -25,8 +30,25 @@ int TabellenModell::columnCount(const QModelIndex& eltern) const {
 }
 
 QVariant TabellenModell::data(const QModelIndex& index, int rolle) const {
-  if (!daten_ || !index.isValid() || rolle != Qt::DisplayRole) return {};
-  return daten_->Zelle(index.row() + 1, index.column());
+  if (!daten_ || !index.isValid()) return {};
+  const int zeile = index.row() + 1, spalte = index.column();
+  if (rolle == Qt::DisplayRole) return daten_->Zelle(zeile, spalte);
+  if (spalte == 0) return {};  // the row header keeps the grid's normal look
+  switch (rolle) {
+    case Qt::BackgroundRole: {
+      const Zellbild bild = daten_->Bild(zeile, spalte);
+      return bild.hintergrund ? QVariant(QColor(static_cast<QRgb>(*bild.hintergrund))) : QVariant();
+    }
+    case Qt::FontRole: {
+      QFont schrift;
+      schrift.setBold(daten_->Bild(zeile, spalte).fett);
+      return schrift;
+    }
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(
+          (daten_->Bild(zeile, spalte).ausrichtung == Zellbild::Ausrichtung::Rechts ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignTop);
+    default: return {};
+  }
 }
 
 QVariant TabellenModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
@@ -54,7 +76,9 @@ TabellenAnsicht::TabellenAnsicht(QWidget* eltern) : QTableView(eltern), modell_(
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(8);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setSelectionMode(QAbstractItemView::NoSelection);
+  // Cells can be selected and copied, to paste results into an e-mail or a spreadsheet.
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   setWordWrap(false);
@@ -89,6 +113,61 @@ void TabellenAnsicht::ZuErsterZeile(int zeile) {
   scrollTo(modell_.index(zeile - 1, 0), QAbstractItemView::PositionAtTop);
 }
 
+ZellStil TabellenAnsicht::Stil(int zeile, int spalte) const {
+  const QModelIndex i = modell_.index(zeile - 1, spalte);
+  ZellStil stil;
+  const QVariant hintergrund = i.data(Qt::BackgroundRole);
+  stil.hintergrund = hintergrund.isValid() ? hintergrund.value<QColor>() : palette().color(QPalette::Base);
+  stil.fett = i.data(Qt::FontRole).value<QFont>().bold();
+  stil.ausrichtung =
+      (i.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight) ? ZellStil::Ausrichtung::Rechts : ZellStil::Ausrichtung::Zentriert;
+  return stil;
+}
+
+QString TabellenAnsicht::AuswahlAlsText() const {
+  const QModelIndexList auswahl = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+  if (auswahl.isEmpty()) return {};
+  int oben = auswahl.front().row(), unten = oben, links = auswahl.front().column(), rechts = links;
+  for (const QModelIndex& i : auswahl) {
+    oben = std::min(oben, i.row());
+    unten = std::max(unten, i.row());
+    links = std::min(links, i.column());
+    rechts = std::max(rechts, i.column());
+  }
+  QStringList zeilen;
+  for (int z = oben; z <= unten; ++z) {
+    QStringList zellen;
+    for (int s = links; s <= rechts; ++s) {
+      const QModelIndex i = modell_.index(z, s);
+      zellen << (selectionModel()->isSelected(i) ? i.data().toString().trimmed() : QString());
+    }
+    zeilen << zellen.join(QLatin1Char('\t'));
+  }
+  return zeilen.join(QLatin1Char('\n'));
+}
+
+void TabellenAnsicht::Kopieren() {
+  const QString text = AuswahlAlsText();
+  if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
+
+void TabellenAnsicht::keyPressEvent(QKeyEvent* ereignis) {
+  if (ereignis->matches(QKeySequence::Copy)) {
+    Kopieren();
+    ereignis->accept();
+    return;
+  }
+  QTableView::keyPressEvent(ereignis);
+}
+
+void TabellenAnsicht::contextMenuEvent(QContextMenuEvent* ereignis) {
+  QMenu menue(this);
+  QAction* kopieren = menue.addAction(QStringLiteral("Kopieren"), this, &TabellenAnsicht::Kopieren);
+  kopieren->setShortcut(QKeySequence::Copy);
+  kopieren->setEnabled(selectionModel() && selectionModel()->hasSelection());
+  menue.exec(ereignis->globalPos());
+}
+
 void ZellenMaler::paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const QRect r = option.rect;
   QString text = index.data(Qt::DisplayRole).toString();
@@ -98,27 +177,32 @@ void ZellenMaler::paint(QPainter* p, const QStyleOptionViewItem& option, const Q
   p->save();
   p->setClipRect(r);
   QFont schrift = option.font;
+  const bool gewaehlt = option.state & QStyle::State_Selected;
   if (index.column() == 0) {
     // The row header column: drawn like the header row.
-    p->fillRect(r, option.palette.button());
+    p->fillRect(r, gewaehlt ? option.palette.highlight() : option.palette.button());
     p->setPen(option.palette.mid().color());
     p->drawLine(r.topRight(), r.bottomRight());
-    p->setPen(option.palette.buttonText().color());
+    p->setPen(gewaehlt ? option.palette.highlightedText().color() : option.palette.buttonText().color());
     text.remove(0, blanks);
     const int tw = QFontMetrics(schrift).horizontalAdvance(text);
     p->drawText(QPoint(r.left() + (r.width() - tw) / 2, r.top() + 2 + QFontMetrics(schrift).ascent()), text);
     p->restore();
     return;
   }
-  const ZellStil stil = ansicht_->Stil(index.row() + 1, index.column());
-  p->fillRect(r, stil.hintergrund);
-  schrift.setBold(stil.fett);
+  // What the model says: background, weight, alignment; the palette where it says nothing.
+  const QVariant hintergrund = index.data(Qt::BackgroundRole);
+  p->fillRect(r, gewaehlt                ? option.palette.highlight()
+                 : hintergrund.isValid() ? QBrush(hintergrund.value<QColor>())
+                                         : option.palette.base());
+  schrift.setBold(index.data(Qt::FontRole).value<QFont>().bold());
   p->setFont(schrift);
   const QFontMetrics fm(schrift);
-  if (stil.ausrichtung == ZellStil::Ausrichtung::Zentriert) text.remove(0, blanks);
+  const bool rechts = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight;
+  if (!rechts) text.remove(0, blanks);
   const int tw = fm.horizontalAdvance(text);
-  const int x = stil.ausrichtung == ZellStil::Ausrichtung::Rechts ? r.right() + 1 - 3 - tw : r.left() + (r.width() - tw) / 2;
-  p->setPen(Qt::black);
+  const int x = rechts ? r.right() + 1 - 3 - tw : r.left() + (r.width() - tw) / 2;
+  p->setPen(gewaehlt ? option.palette.highlightedText().color() : option.palette.text().color());
   p->drawText(QPoint(x, r.top() + 2 + fm.ascent()), text);
   p->restore();
 }

@@ -1,7 +1,7 @@
-// The row table of the program: a model over a grid of texts, a view, and one cell painter.
+// The row table of the program: a model over a grid of texts whose roles say how each cell looks,
+// a view that lets the player select and copy cells, and one cell painter that paints what the
+// roles say.
 #pragma once
-
-#include <functional>
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -10,10 +10,11 @@
 
 #include "core/tabelle.h"
 
-// How a data cell (row >= 1, column >= 1) is painted.
+// How a data cell is painted, as the model's roles give it (with the palette's base colour where
+// the model names none).
 struct ZellStil {
   enum class Ausrichtung { Zentriert, Rechts };
-  QColor hintergrund = Qt::white;
+  QColor hintergrund;
   bool fett = false;
   Ausrichtung ausrichtung = Ausrichtung::Zentriert;
 };
@@ -29,6 +30,7 @@ class TabellenModell : public QAbstractTableModel {
 
   int rowCount(const QModelIndex& eltern = {}) const override;
   int columnCount(const QModelIndex& eltern = {}) const override;
+  // Display text; background, bold and alignment of data cells; column 0 is the row header.
   QVariant data(const QModelIndex& index, int rolle) const override;
   QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
 
@@ -50,27 +52,34 @@ class TabellenAnsicht : public QTableView {
 
   void SetzeSpaltenBreiten(const QList<int>& breiten);
   void SetzeZeilenHoehe(int hoehe);
-  // Style of data cells; without one they are white, normal weight, centred.
-  void SetzeMaler(std::function<ZellStil(int zeile, int spalte)> maler) { maler_ = std::move(maler); }
-  ZellStil Stil(int zeile, int spalte) const { return maler_ ? maler_(zeile, spalte) : ZellStil{}; }
+
+  // The look of a data cell (row >= 1, column >= 1) from the model's roles.
+  ZellStil Stil(int zeile, int spalte) const;
 
   int ErsteSichtbareZeile() const;  // grid row of the first visible data row (1..)
   int VollSichtbareZeilen() const;  // how many data rows are fully visible
-  void ZuErsterZeile(int zeile);     // scroll so that this data row is the first visible one
+  void ZuErsterZeile(int zeile);    // scroll so that this data row is the first visible one
   void Neuzeichnen() { viewport()->update(); }
+
+  // The selected cells as text: rows as lines, cells separated by tabs, blanks around them removed.
+  QString AuswahlAlsText() const;
+  // Puts the selected cells on the clipboard (Ctrl+C and the context menu "Kopieren").
+  void Kopieren();
+
+ protected:
+  void keyPressEvent(QKeyEvent* ereignis) override;
+  void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
  private:
   TabellenModell modell_;
   QList<int> spaltenBreiten_;
-  std::function<ZellStil(int, int)> maler_;
 };
 
-// Paints the cells: data cells in their style, 2 pixels below the top, clipped; column 0 as a header.
+// Paints the cells: data cells in the look their roles give (2 pixels below the top, clipped,
+// centred or right-aligned 3 pixels from the edge), selected cells highlighted, column 0 as a
+// header.
 class ZellenMaler : public QStyledItemDelegate {
  public:
-  explicit ZellenMaler(TabellenAnsicht* ansicht) : QStyledItemDelegate(ansicht), ansicht_(ansicht) {}
+  using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-
- private:
-  TabellenAnsicht* ansicht_;
 };

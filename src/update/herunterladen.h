@@ -7,5 +7,4 @@
 class QWidget;
 
 Uebertragung MitFortschritt(const QString& url, const QString& ziel,
-                            const std::function<std::optional<QString>(const QByteArray&)>& pruefen, const QString& was,
-                            QWidget* eltern);
+                            const std::function<std::optional<QString>(const QByteArray&)>& pruefen, const QString& was, QWidget* eltern);

@@ -28,7 +28,8 @@ int Ziehungen(const QString& quelle, const QString& ziel) {
   QFile datei(quelle);
   if (!datei.open(QIODevice::ReadOnly)) return Fehler(quelle + QStringLiteral(": ") + datei.errorString());
   const ServerZiehungen z = ServerZiehungenAusText(QString::fromUtf8(datei.readAll()));
-  if (!z.fehler.isEmpty()) return Fehler(z.fehler.startsWith(QStringLiteral("Zeile")) ? z.fehler : quelle + QStringLiteral(": ") + z.fehler);
+  if (!z.fehler.isEmpty())
+    return Fehler(z.fehler.startsWith(QStringLiteral("Zeile")) ? z.fehler : quelle + QStringLiteral(": ") + z.fehler);
   const Ergebnis e = DateiSicherSchreiben(ziel, z.datei);
   return e.ok() ? 0 : Fehler(e.fehler);
 }
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     const Ergebnis e = DateiSicherSchreiben(a[3], VersionsSatz(a[2], QDateAlsDatum(QDate::currentDate())));
     return e.ok() ? 0 : Fehler(e.fehler);
   }
-  return Fehler(QStringLiteral("Aufruf: kelvaro-serverdateien ziehungen <ziehungen.txt> <GZ.535>\n"
-                               "        kelvaro-serverdateien version <Versionstext> <verinfos.vdx>"));
+  return Fehler(
+      QStringLiteral("Aufruf: kelvaro-serverdateien ziehungen <ziehungen.txt> <GZ.535>\n"
+                     "        kelvaro-serverdateien version <Versionstext> <verinfos.vdx>"));
 }

@@ -72,8 +72,8 @@ QString UpdateServer() {
 
 void UpdateServerSetzen(const QString& adresse) { ServerUeberschrieben() = adresse; }
 
-Uebertragung UrlDownload(const QString& url, const QString& ziel,
-                         const std::function<std::optional<QString>(const QByteArray&)>& pruefen, Arbeitsstand* stand) {
+Uebertragung UrlDownload(const QString& url, const QString& ziel, const std::function<std::optional<QString>(const QByteArray&)>& pruefen,
+                         Arbeitsstand* stand) {
   static std::once_flag curlBereit;
   std::call_once(curlBereit, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 
@@ -142,7 +142,8 @@ std::optional<QString> ZiehungsdateiPruefen(const QByteArray& daten) {
     std::memcpy(&z, daten.constData() + i * static_cast<qsizetype>(sizeof z), sizeof z);
     TZahlenMenge m;
     for (std::uint8_t zahl : z.GZ) {
-      if (zahl < 1 || zahl > MaxZahl || m.Enthaelt(zahl)) return QStringLiteral("Die Datei der Gewinnzahlen enthält eine ungültige Ziehung (Satz %1).").arg(i + 1);
+      if (zahl < 1 || zahl > MaxZahl || m.Enthaelt(zahl))
+        return QStringLiteral("Die Datei der Gewinnzahlen enthält eine ungültige Ziehung (Satz %1).").arg(i + 1);
       m.Einschliessen(zahl);
     }
     if (!DatumAlsQDate(z.datum).isValid() || z.datum != std::floor(z.datum))

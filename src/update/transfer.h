@@ -26,15 +26,13 @@ struct Uebertragung {
   QString grund;             // why it failed, one German sentence for the player (may be empty)
 };
 
-
 // Transfers the file at url once into the temporary test file and, when the server answered with
 // success (2xx), the body holds at least 4 bytes and pruefen (if given) accepts it, replaces ziel
 // from it; otherwise ziel stays as it was. Agent "Kelvaro", the system's proxy settings, HTTPS with
 // certificate checks, no cached answers. The test file is created anew (never through a link left
 // in its place) and read back through the same handle.
 Uebertragung UrlDownload(const QString& url, const QString& ziel,
-                         const std::function<std::optional<QString>(const QByteArray&)>& pruefen = {},
-                         Arbeitsstand* stand = nullptr);
+                         const std::function<std::optional<QString>(const QByteArray&)>& pruefen = {}, Arbeitsstand* stand = nullptr);
 
 // A draw history as the server must send it: whole 16-byte records, at least one, five different
 // numbers from 1 to 35 in each, dates not decreasing. Returns the reason when it is not.

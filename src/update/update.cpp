@@ -14,10 +14,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "core/programmwerte.h"
-#include "core/ziehungen.h"
 #include "app/aktionen.h"
 #include "app/navigation.h"
+#include "core/programmwerte.h"
+#include "core/ziehungen.h"
 #include "platform/plattform.h"
 #include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
@@ -28,8 +28,9 @@
 QString DownloadGescheitert() { return QStringLiteral("Der Download ist gescheitert. Versuchen Sie es bitte später noch einmal."); }
 
 QString PaketHinweis() {
-  return QStringLiteral("Dieses Kelvaro wurde über die Softwareverwaltung Ihres Systems installiert. Neue Versionen "
-                        "erhalten Sie dort, sobald sie bereitstehen.");
+  return QStringLiteral(
+      "Dieses Kelvaro wurde über die Softwareverwaltung Ihres Systems installiert. Neue Versionen "
+      "erhalten Sie dort, sobald sie bereitstehen.");
 }
 
 namespace {
@@ -133,9 +134,9 @@ void TFUpdate::FehlendeZiehungenPruefen(bool nachDownload) {
     Information(DownloadGescheitert(), this);
     return;
   }
-  if (DownloadFragen &&
-      FrageMitAbbrechen(QStringLiteral("Es fehlen jegliche Gewinnreihen.") + CRCR + QStringLiteral("Soll ich deren Download gleich starten?"),
-                        this) != Antwort::Ja)
+  if (DownloadFragen && FrageMitAbbrechen(QStringLiteral("Es fehlen jegliche Gewinnreihen.") + CRCR +
+                                              QStringLiteral("Soll ich deren Download gleich starten?"),
+                                          this) != Antwort::Ja)
     return;
   // A cancel is the player's choice, not a failure: nothing more is said.
   if (!GZDownload() && !abgebrochen_) Information(DownloadGescheitert(), this);
@@ -144,7 +145,9 @@ void TFUpdate::FehlendeZiehungenPruefen(bool nachDownload) {
 bool TFUpdate::GZDownload() {
   abgebrochen_ = false;
   if (!System().IstOnline()) {
-    Information(QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen.") + CRCR + QStringLiteral("Ich breche ab."), this);
+    Information(
+        QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen.") + CRCR + QStringLiteral("Ich breche ab."),
+        this);
     return false;
   }
   const QString ziel = Werte().DatenDatei(QStringLiteral("GZ.535"));
@@ -203,8 +206,9 @@ void TFUpdate::BDownloadClick() {
                 this);
     return;
   }
-  const Uebertragung u = MitFortschritt(UpdateServer() + QStringLiteral("vandoupdate.exe"), Werte().DatenDatei(QStringLiteral("Update.exe")),
-                                        {}, QStringLiteral("Das Update wird heruntergeladen."), this);
+  const Uebertragung u =
+      MitFortschritt(UpdateServer() + QStringLiteral("vandoupdate.exe"), Werte().DatenDatei(QStringLiteral("Update.exe")), {},
+                     QStringLiteral("Das Update wird heruntergeladen."), this);
   if (u.abgebrochen) return;
   if (u.ok)
     bInstallation_->setEnabled(true);

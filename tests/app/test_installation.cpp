@@ -1,11 +1,11 @@
 // The installed program: `cmake --install` into a temporary DESTDIR puts every file in its place,
 // the installed program starts from there and finds its help file, helpers and Qt's German texts.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/programmstart.h"
 #include "core/programmwerte.h"
@@ -17,8 +17,8 @@ QString Installieren(const QTemporaryDir& ziel) {
   QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
   umgebung.insert(QStringLiteral("DESTDIR"), ziel.path());
   cmake.setProcessEnvironment(umgebung);
-  cmake.start(QStringLiteral(CMAKE_PROGRAMM), {QStringLiteral("--install"), QStringLiteral(BAUORDNER), QStringLiteral("--prefix"),
-                                               QStringLiteral("/usr")});
+  cmake.start(QStringLiteral(CMAKE_PROGRAMM),
+              {QStringLiteral("--install"), QStringLiteral(BAUORDNER), QStringLiteral("--prefix"), QStringLiteral("/usr")});
   if (!cmake.waitForFinished(120000) || cmake.exitCode() != 0) return QString::fromLocal8Bit(cmake.readAllStandardError());
   return {};
 }
@@ -30,11 +30,11 @@ TEST(Installation, InstalliertesProgrammStartetUndFindetSeineDateien) {
   const QString fehler = Installieren(ziel);
   ASSERT_TRUE(fehler.isEmpty()) << fehler.toStdString();
   const QString usr = ziel.path() + QStringLiteral("/usr/");
-  for (const char* datei : {"bin/kelvaro", "share/kelvaro/Kelvaro.qch", "share/applications/de.kelvaro.Kelvaro.desktop",
-                            "share/metainfo/de.kelvaro.Kelvaro.metainfo.xml", "share/mime/packages/de.kelvaro.Kelvaro.xml",
-                            "share/icons/hicolor/scalable/apps/de.kelvaro.Kelvaro.svg",
-                            "share/icons/hicolor/48x48/apps/de.kelvaro.Kelvaro.png",
-                            "share/icons/hicolor/scalable/mimetypes/application-x-kelvaro-tippschein.svg"})
+  for (const char* datei :
+       {"bin/kelvaro", "share/kelvaro/Kelvaro.qch", "share/applications/de.kelvaro.Kelvaro.desktop",
+        "share/metainfo/de.kelvaro.Kelvaro.metainfo.xml", "share/mime/packages/de.kelvaro.Kelvaro.xml",
+        "share/icons/hicolor/scalable/apps/de.kelvaro.Kelvaro.svg", "share/icons/hicolor/48x48/apps/de.kelvaro.Kelvaro.png",
+        "share/icons/hicolor/scalable/mimetypes/application-x-kelvaro-tippschein.svg"})
     EXPECT_TRUE(QFileInfo::exists(usr + QString::fromLatin1(datei))) << datei;
   EXPECT_TRUE(QFileInfo(usr + QStringLiteral("bin/kelvaro")).isExecutable());
 

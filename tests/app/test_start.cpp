@@ -1,11 +1,11 @@
 // Start-up, the window registry and the open-by-name rule.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/Start.h"
 #include "app/navigation.h"
@@ -94,7 +94,7 @@ TEST_F(Programmstart, HauptfensterUnsichtbarBisWeiter) {
   Ausloesen(AktionsId::Eingabe);
   EXPECT_TRUE(editor->isVisible());
   editor->close();
-  EXPECT_EQ(FensterFinden(QStringLiteral("FEingabe")), editor);  // closing only hides it
+  EXPECT_EQ(FensterFinden(QStringLiteral("FEingabe")), editor);                // closing only hides it
   EXPECT_FALSE(QFile::exists(Daten(QStringLiteral("Demo-Tippschein.vnds"))));  // only for a new folder
 
   QTest::mouseClick(p.start->Weiter(), Qt::LeftButton);

@@ -1,20 +1,20 @@
 // The draw history file, ticket files and row text files.
+#include <sys/resource.h>
 #include <cmath>
 #include <csignal>
-#include <limits>
 #include <cstring>
-#include <sys/resource.h>
+#include <limits>
 
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 #include "core/datum.h"
 #include "core/schein.h"
 #include "core/ziehungen.h"
-#include "testumgebung.h"
+#include "testlogik.h"
 
 namespace {
-class Dateien : public DatenOrdnerTest {
+class Dateien : public LogikTest {
  protected:
   void Schreiben(const QString& name, const QByteArray& daten) {
     QFile f(Pfad(name));
@@ -81,8 +81,8 @@ TEST_F(Dateien, ZiehungSpeichernBehaeltReservierteBytesUndDateilaenge) {
   ASSERT_TRUE(liste.AnhaengenUndSpeichern(liste.NeuesDatum(), neu, Pfad(QStringLiteral("GZ.535"))).ok());
   QByteArray datei = DateiInhalt(QStringLiteral("GZ.535"));
   ASSERT_EQ(datei.size(), 48);
-  EXPECT_EQ(datei.mid(13, 3), QByteArray("\x07\x08\x09"));                 // written back as read
-  EXPECT_EQ(datei.mid(32), Satz(d + 2, {4, 9, 17, 22, 30}));              // new record, reserved 0
+  EXPECT_EQ(datei.mid(13, 3), QByteArray("\x07\x08\x09"));    // written back as read
+  EXPECT_EQ(datei.mid(32), Satz(d + 2, {4, 9, 17, 22, 30}));  // new record, reserved 0
 
   // A correction rewrites the numbers in place: same length, same date.
   const std::uint8_t korrigiert[5] = {1, 2, 3, 4, 35};
@@ -118,8 +118,7 @@ TEST_F(Dateien, FehlgeschlagenesSpeichernBehaeltDateiUndListe) {
 TEST_F(Dateien, ScheinLesenUndSchreiben) {
   // Three records; the shares of the first count even where later records differ.
   QByteArray daten;
-  const std::uint8_t saetze[3][10] = {{1, 2, 3, 4, 5, 0, 3, 0, 1, 0}, {6, 7, 8, 9, 10, 0, 5, 0, 5, 0},
-                                      {11, 12, 13, 14, 15, 0, 3, 0, 1, 0}};
+  const std::uint8_t saetze[3][10] = {{1, 2, 3, 4, 5, 0, 3, 0, 1, 0}, {6, 7, 8, 9, 10, 0, 5, 0, 5, 0}, {11, 12, 13, 14, 15, 0, 3, 0, 1, 0}};
   for (const auto& s : saetze) daten.append(reinterpret_cast<const char*>(s), 10);
   Schreiben(QStringLiteral("a.vnds"), daten);
   Tabelle t = Tabelle::Reihentabelle();
@@ -178,9 +177,9 @@ TEST_F(Dateien, CsvSchreibenUndLesen) {
   EXPECT_EQ(t.Zelle(2, 5), QStringLiteral("10"));
   EXPECT_EQ(t.Zelle(3, 7), QStringLiteral("7"));  // kept beyond the visible columns
   EXPECT_EQ(t.GespeicherteSpalten(3), 8);
-  EXPECT_EQ(t.Zelle(4, 1), QString());             // leading comma: empty first part
+  EXPECT_EQ(t.Zelle(4, 1), QString());  // leading comma: empty first part
   EXPECT_EQ(t.Zelle(4, 3), QStringLiteral("9"));
-  EXPECT_EQ(t.GespeicherteSpalten(4), 4);          // trailing comma: no empty last part
+  EXPECT_EQ(t.GespeicherteSpalten(4), 4);  // trailing comma: no empty last part
   // Quotes are not interpreted when reading.
   Schreiben("u.csv", "\"1 2\",3\r\n");
   EXPECT_EQ(CsvLesen(t, Pfad("u.csv")), 1);

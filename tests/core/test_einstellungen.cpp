@@ -1,16 +1,17 @@
 // The settings file.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "core/einstellungen.h"
-#include "testumgebung.h"
+#include "core/schluessel.h"
+#include "testlogik.h"
 
 namespace {
-class Ini : public DatenOrdnerTest {
+class Ini : public LogikTest {
  protected:
   void SetUp() override {
-    DatenOrdnerTest::SetUp();
+    LogikTest::SetUp();
     e = Einstellungen();  // the file in this test's data folder
   }
   void Datei(const QByteArray& text) {
@@ -36,8 +37,9 @@ TEST_F(Ini, OhneDateiWirdNichtsGelesen) {
 }
 
 TEST_F(Ini, WerteFormenUndGrossKleinschreibung) {
-  Datei("; Kommentar bleibt\n[Position]\nFAbbild-top=200\nhex1=$1F\nhex2=0x1F\nkaputt=12x\n"
-        "[Spielscheine]\nMerken=2\n[Fremd]\nSchluessel=Wert mit  Blanks\n");
+  Datei(
+      "; Kommentar bleibt\n[Position]\nFAbbild-top=200\nhex1=$1F\nhex2=0x1F\nkaputt=12x\n"
+      "[Spielscheine]\nMerken=2\n[Fremd]\nSchluessel=Wert mit  Blanks\n");
   EXPECT_EQ(e.Zahl("position", "fabbild-TOP", 70), 200);
   EXPECT_EQ(e.Zahl("Position", "hex1", 0), 31);
   EXPECT_EQ(e.Zahl("Position", "hex2", 0), 31);
@@ -113,10 +115,8 @@ TEST_F(Ini, JedeKodierungEinesEditorsWirdGelesen) {
     return b;
   };
   const std::pair<const char*, QByteArray> faelle[] = {
-      {"UTF-8", inhalt.toUtf8()},
-      {"UTF-8 mit BOM", "\xEF\xBB\xBF" + inhalt.toUtf8()},
-      {"UTF-16 LE", utf16(true)},
-      {"UTF-16 BE", utf16(false)},
+      {"UTF-8", inhalt.toUtf8()},          {"UTF-8 mit BOM", "\xEF\xBB\xBF" + inhalt.toUtf8()},
+      {"UTF-16 LE", utf16(true)},          {"UTF-16 BE", utf16(false)},
       {"Windows-1252", inhalt.toLatin1()},
   };
   for (const auto& [name, roh] : faelle) {
@@ -151,8 +151,33 @@ TEST_F(Ini, BeschaedigteDateiWirdNieNeuGeschriebenUndEinmalGemeldet) {
     EXPECT_EQ(e.Text("Zufall", "Anzahl", "12"), QStringLiteral("12")) << name;
     EXPECT_TRUE(e.SchreibeBool("Spielscheine", "Merken", true).ok()) << name;
     EXPECT_TRUE(DateienMerken(e, {"/a.vnds"}).ok()) << name;
-    EXPECT_EQ(DateiInhalt("Einstellungen.ini"), roh) << name;  // never rewritten
+    EXPECT_EQ(DateiInhalt("Einstellungen.ini"), roh) << name;                                    // never rewritten
     EXPECT_EQ(gemeldet, QStringList{EinstellungenUnlesbar(Pfad("Einstellungen.ini"))}) << name;  // once only
   }
   EinstellungenMelderSetzen({});
+}
+
+TEST_F(Ini, SchluesselTabelleMitVorgabeHexUndFehlenderDatei) {
+  // Each key as declared once: its default without a file or key, hexadecimal integers, booleans
+  // as 1/0, the name matched regardless of case.
+  EXPECT_FALSE(e.Existiert());
+  EXPECT_EQ(Schluessel::AbbildOben.Lesen(e), 70);
+  EXPECT_EQ(Schluessel::Anhaengen.Lesen(e), true);
+  EXPECT_EQ(Schluessel::Anzahl.Lesen(e), QStringLiteral("12"));
+  EXPECT_EQ(Schluessel::Preis.Lesen(e), QStringLiteral("50,00"));
+  EXPECT_FALSE(e.Existiert());  // reading creates nothing
+
+  Datei("[position]\nfabbild-TOP=$C8\nFAbbild-left=0x10\n[Eingabe]\nFontsize=zwölf\n");
+  EXPECT_EQ(Schluessel::AbbildOben.Lesen(e), 200);
+  EXPECT_EQ(Schluessel::AbbildLinks.Lesen(e), 16);
+  EXPECT_EQ(Schluessel::Schriftgroesse.Lesen(e), 10);  // no integer: the default
+
+  ASSERT_TRUE(Schluessel::Merken.Schreiben(e, true).ok());
+  ASSERT_TRUE(
+      e.Schreiben(Schluessel::Ueberschreiben.Sektion(), {Schluessel::Ueberschreiben.Wert(true), Schluessel::Schriftgroesse.Wert(12)}).ok());
+  EXPECT_TRUE(Text().contains(QStringLiteral("Merken=1")));
+  EXPECT_TRUE(Text().contains(QStringLiteral("overwrite1=1")));
+  EXPECT_TRUE(Schluessel::Merken.Lesen(e));
+  EXPECT_EQ(Schluessel::Schriftgroesse.Lesen(e), 12);
+  EXPECT_TRUE(Text().contains(QStringLiteral("fabbild-TOP=$C8")));  // other keys stay as they were
 }

@@ -9,8 +9,8 @@
 
 #include "core/datum.h"
 #include "core/geld.h"
-#include "core/zahlformat.h"
 #include "core/var_def.h"
+#include "core/zahlformat.h"
 #include "core/zahltext.h"
 
 TEST(Zahlenmenge, BitsZaehlenZaehltJedesBit) {
@@ -60,10 +60,10 @@ TEST(Zahlenmenge, MengeAlsReihe) {
   };
   const Fall faelle[] = {
       {{4, 9, 33}, 6, {4, 9, 33, 0, 0, 0}},
-      {{0, 4, 9}, 3, {4, 9, 0}},                   // 0 is not walked
+      {{0, 4, 9}, 3, {4, 9, 0}},  // 0 is not walked
       {{30, 4, 17, 9, 22}, 6, {4, 9, 17, 22, 30, 0}},
-      {{1, 2, 3, 4, 5, 6}, 5, {1, 2, 3, 4, 5}},    // stops after the k-th member
-      {{36, 2}, 6, {2, 0, 0, 0, 0, 0}},            // stops after the highest number
+      {{1, 2, 3, 4, 5, 6}, 5, {1, 2, 3, 4, 5}},  // stops after the k-th member
+      {{36, 2}, 6, {2, 0, 0, 0, 0, 0}},          // stops after the highest number
   };
   for (const auto& f : faelle) EXPECT_EQ(MengeAlsReihe(TZahlenMenge::Aus(f.menge), f.k, MaxZahl), f.erwartet);
 }
@@ -94,10 +94,17 @@ TEST(Datum, KurzesFormatMitVierstelligemJahr) {
 }
 
 TEST(Zahltext, GanzzahlenWieDieLaufzeit) {
-  const std::pair<const char*, std::optional<int>> faelle[] = {
-      {"17", 17}, {" 5 ", 5}, {"-3", -3}, {"$1F", 31}, {"0x1f", 31}, {"0X1F", 31},
-      {"", std::nullopt}, {"abc", std::nullopt}, {"1,5", std::nullopt}, {"12a", std::nullopt},
-      {"99999999999", std::nullopt}};
+  const std::pair<const char*, std::optional<int>> faelle[] = {{"17", 17},
+                                                               {" 5 ", 5},
+                                                               {"-3", -3},
+                                                               {"$1F", 31},
+                                                               {"0x1f", 31},
+                                                               {"0X1F", 31},
+                                                               {"", std::nullopt},
+                                                               {"abc", std::nullopt},
+                                                               {"1,5", std::nullopt},
+                                                               {"12a", std::nullopt},
+                                                               {"99999999999", std::nullopt}};
   for (const auto& [text, erwartet] : faelle) EXPECT_EQ(TextAlsGanzzahl(QString::fromUtf8(text)), erwartet) << text;
   EXPECT_EQ(KeinIntegerwert(QStringLiteral("abc")), QStringLiteral("'abc' ist kein gültiger Integerwert"));
 }

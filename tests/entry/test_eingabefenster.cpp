@@ -1,4 +1,5 @@
 // The ticket editor: keypad, transfer into the table, saving, reading files, settings.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +8,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/navigation.h"
 #include "core/einstellungen.h"
@@ -41,7 +41,6 @@ class Eingabefenster : public DatenOrdnerTest {
   Einstellungen Ini() const { return Einstellungen(Pfad("Einstellungen.ini")); }
 
   std::unique_ptr<TFEingabe> f;
-
 };
 }  // namespace
 

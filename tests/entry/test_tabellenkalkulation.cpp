@@ -3,20 +3,20 @@
 #include <clocale>
 #include <thread>
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "core/programmwerte.h"
 #include "entry/tabellenkalkulation.h"
-#include "testumgebung.h"
+#include "testlogik.h"
 
 namespace {
 const QString NBSP(QChar(0x00A0));
 
 QString Daten(const char* name) { return QStringLiteral(TESTDATEN "/") + QString::fromLatin1(name); }
 
-class Tabellenkalkulation : public DatenOrdnerTest {
+class Tabellenkalkulation : public LogikTest {
  protected:
   QStringList Zeile(const Tabelle& t, int z) {
     QStringList r;
@@ -27,8 +27,8 @@ class Tabellenkalkulation : public DatenOrdnerTest {
 }  // namespace
 
 TEST(CellRef, Spaltenbuchstaben) {
-  const std::tuple<int, int, const char*> faelle[] = {{21, 6, "F21"}, {1, 27, "AA1"}, {3, 52, "AZ3"}, {3, 53, "BA3"},
-                                                      {9, 702, "ZZ9"}, {1, 1, "A1"}, {1, 26, "Z1"}};
+  const std::tuple<int, int, const char*> faelle[] = {{21, 6, "F21"},  {1, 27, "AA1"}, {3, 52, "AZ3"}, {3, 53, "BA3"},
+                                                      {9, 702, "ZZ9"}, {1, 1, "A1"},   {1, 26, "Z1"}};
   for (const auto& [zeile, spalte, ref] : faelle) EXPECT_EQ(CellRef(zeile, spalte), QString::fromLatin1(ref));
 }
 
@@ -150,7 +150,8 @@ TEST_F(Tabellenkalkulation, AbsturzHaengerUndMuellDesLeseprozesses) {
     leser(skript);
     Tabelle t = Tabelle::Reihentabelle();
     const Ergebnis e = ExcelImport(t, Daten("tipps.xlsx"));
-    EXPECT_EQ(e.fehler, QStringLiteral("Die Tabelle %1 kann nicht eingelesen werden.\r\r").arg(Daten("tipps.xlsx")) + grund) << skript.constData();
+    EXPECT_EQ(e.fehler, QStringLiteral("Die Tabelle %1 kann nicht eingelesen werden.\r\r").arg(Daten("tipps.xlsx")) + grund)
+        << skript.constData();
   }
   leser("exec sleep 30");
   std::atomic<bool> abbrechen{false};

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "entry/textimport.h"
-#include "testumgebung.h"
+#include "testlogik.h"
 
 namespace {
 struct Lauf {
@@ -25,8 +25,9 @@ Lauf Uebertragen(const QString& text, std::optional<bool> antwort = true, bool p
 
 const QString Abbruch = QStringLiteral("\r\rIch breche erst einmal ab.");
 QString KeineFuenf(int zeile) {
-  return QStringLiteral("In Zeile %1 kann ich keine fünf Zahlen ausmachen.\r\rBitte geben Sie die fünf Tippzahlen aus der "
-                        "Zahlenreihe 1 bis 35 Zeile für Zeile ein, jeweils durch ein Komma getrennt.")
+  return QStringLiteral(
+             "In Zeile %1 kann ich keine fünf Zahlen ausmachen.\r\rBitte geben Sie die fünf Tippzahlen aus der "
+             "Zahlenreihe 1 bis 35 Zeile für Zeile ein, jeweils durch ein Komma getrennt.")
              .arg(zeile) +
          Abbruch;
 }
@@ -43,16 +44,31 @@ TEST(Textimport, ZeilenWerdenZuReihen) {
   };
   const Fall faelle[] = {
       {"2,12,22,30,34", true, true, {{2, 12, 22, 30, 34}}, {"2,12,22,30,34"}, 0},
-      {"Feld 1:\t2,12,22,30,34\nFeld 2:\t1,5,9,17,33", true, true, {{2, 12, 22, 30, 34}, {1, 5, 9, 17, 33}},
-       {"2,12,22,30,34", "1,5,9,17,33"}, 0},
-      {"  Feld 1:\t2,12,22,30,34  \n\nFeld 2:\t1,5,9,17,33", true, false, {{2, 12, 22, 30, 34}, {1, 5, 9, 17, 33}},
-       {"2,12,22,30,34", "1,5,9,17,33"}, 0},  // "Feld" in the first line: prefixes go without the flag too
+      {"Feld 1:\t2,12,22,30,34\nFeld 2:\t1,5,9,17,33",
+       true,
+       true,
+       {{2, 12, 22, 30, 34}, {1, 5, 9, 17, 33}},
+       {"2,12,22,30,34", "1,5,9,17,33"},
+       0},
+      {"  Feld 1:\t2,12,22,30,34  \n\nFeld 2:\t1,5,9,17,33",
+       true,
+       false,
+       {{2, 12, 22, 30, 34}, {1, 5, 9, 17, 33}},
+       {"2,12,22,30,34", "1,5,9,17,33"},
+       0},  // "Feld" in the first line: prefixes go without the flag too
       {"7, 1,2,3,4,5", true, true, {{1, 2, 3, 4, 5}}, {"7,1,2,3,4,5"}, 0},
       {"1 2  3 4 5", true, true, {{1, 2, 3, 4, 5}}, {"1,2,3,4,5"}, 1},
       {"1;2;3;4;5", true, true, {{1, 2, 3, 4, 5}}, {"1,2,3,4,5"}, 0},
       {"1\t2\t3\t4\t5", true, true, {{1, 2, 3, 4, 5}}, {"1,2,3,4,5"}, 0},
       {"1,2,3,4,5,", true, true, {{1, 2, 3, 4, 5}}, {"1,2,3,4,5"}, 0},
-      {"\xC2\xA0" "1,\xC2\xA0" "2,3,4,5", true, true, {{1, 2, 3, 4, 5}}, {"1,2,3,4,5"}, 0},  // no-break spaces
+      {"\xC2\xA0"
+       "1,\xC2\xA0"
+       "2,3,4,5",
+       true,
+       true,
+       {{1, 2, 3, 4, 5}},
+       {"1,2,3,4,5"},
+       0},  // no-break spaces
       {"\"1\",2,3,4,5", true, true, {{1, 2, 3, 4, 5}}, {"\"1\",2,3,4,5"}, 0},
   };
   for (const auto& f : faelle) {
@@ -72,20 +88,23 @@ TEST(Textimport, MeldungenMitZeileUndPosition) {
     QString meldung;
   };
   const Fall faelle[] = {
-      {"1 2 3 4 5", false, true, KeineFuenf(1)},           // No: blanks deleted, 12345
-      {"1 2 3 4 5", std::nullopt, true, KeineFuenf(1)},    // Cancel: blanks stay
-      {"1\t2\t3\t4\t5", true, false, KeineFuenf(1)},      // tabs stay tabs without the flag
+      {"1 2 3 4 5", false, true, KeineFuenf(1)},            // No: blanks deleted, 12345
+      {"1 2 3 4 5", std::nullopt, true, KeineFuenf(1)},     // Cancel: blanks stay
+      {"1\t2\t3\t4\t5", true, false, KeineFuenf(1)},        // tabs stay tabs without the flag
       {"1,2,3,4,5\n\n1,2,3,4", true, true, KeineFuenf(2)},  // the removed blank line does not count
       {"1,2,3,4,36", true, true,
        QStringLiteral("In Zeile 1 ist die 5. Zahl, die 36, keine gültige Tippzahl.\r\rDie fünf Tippzahlen sind aus der Zahlenreihe "
-                      "1 bis 35 zu wählen.") + Abbruch},
+                      "1 bis 35 zu wählen.") +
+           Abbruch},
       {"1,2,3,2,5", true, true,
        QStringLiteral("In Zeile 1 ist die 2. und die 4. Zahl gleich.\r\rBitte wählen Sie fünf verschiedene Tippzahlen aus der "
-                      "Zahlenreihe 1 bis 35.") + Abbruch},
+                      "Zahlenreihe 1 bis 35.") +
+           Abbruch},
       // The range check covers all lines before the duplicate check.
       {"1,1,3,4,5\n1,2,3,4,5\n1,2,3,4,0", true, true,
        QStringLiteral("In Zeile 3 ist die 5. Zahl, die 0, keine gültige Tippzahl.\r\rDie fünf Tippzahlen sind aus der Zahlenreihe "
-                      "1 bis 35 zu wählen.") + Abbruch},
+                      "1 bis 35 zu wählen.") +
+           Abbruch},
       {"1,2,x,4,5", true, true, QStringLiteral("'x' ist kein gültiger Integerwert")},
       // Cancel keeps the final comma: an empty last item.
       {"1,2,3,4,5,\n6,7,8,9,1 0", std::nullopt, true, QStringLiteral("'' ist kein gültiger Integerwert")},
@@ -104,11 +123,7 @@ TEST(Textimport, MeldungenMitZeileUndPosition) {
 
 TEST(Textimport, ZeilenTeile) {
   const std::pair<const char*, QStringList> faelle[] = {
-      {"a,b", {"a", "b"}},
-      {"a,", {"a", ""}},
-      {",a", {"", "a"}},
-      {"\"x,y\",z", {"x,y", "z"}},
-      {"\"a\"\"b\"c,d", {"a\"b", "c", "d"}},
+      {"a,b", {"a", "b"}},    {"a,", {"a", ""}}, {",a", {"", "a"}}, {"\"x,y\",z", {"x,y", "z"}}, {"\"a\"\"b\"c,d", {"a\"b", "c", "d"}},
       {"\"offen", {"offen"}},
   };
   for (const auto& [zeile, teile] : faelle) EXPECT_EQ(ZeilenTeile(QString::fromUtf8(zeile)), teile) << zeile;

@@ -20,7 +20,8 @@ struct Lauf {
   Auswertung a;
   ErgebnisTabelle tabelle;
 
-  Lauf(std::vector<TGewZahlen> z, std::vector<std::vector<int>> reihen, int ende, int anfang = -1, bool zeitraum = false) : ziehungen(std::move(z)) {
+  Lauf(std::vector<TGewZahlen> z, std::vector<std::vector<int>> reihen, int ende, int anfang = -1, bool zeitraum = false)
+      : ziehungen(std::move(z)) {
     e.ziehungen = &ziehungen;
     e.ende = ende;
     e.anfang = anfang;
@@ -69,8 +70,8 @@ TEST(ScheinAuswerten, EineZiehung) {
 }
 
 TEST(ScheinAuswerten, ZeitraumMitGewinnInDerMitte) {
-  Lauf l({Ziehung("01.03.2024", {1, 2, 3, 4, 5}), Ziehung("03.03.2024", {20, 21, 22, 23, 24}),
-          Ziehung("07.03.2024", {2, 9, 17, 33, 34}), Ziehung("10.03.2024", {30, 31, 32, 33, 35})},
+  Lauf l({Ziehung("01.03.2024", {1, 2, 3, 4, 5}), Ziehung("03.03.2024", {20, 21, 22, 23, 24}), Ziehung("07.03.2024", {2, 9, 17, 33, 34}),
+          Ziehung("10.03.2024", {30, 31, 32, 33, 35})},
          {{20, 21, 22, 30, 31}, {6, 7, 8, 10, 11}}, 3, 1, true);
   const auto& r = l.Starten();
   ASSERT_EQ(l.tabelle.Zeilen(), 4);
@@ -133,10 +134,9 @@ TEST(ScheinAuswerten, AblehnungenUndGrenzfaelle) {
     QString meldung;
   };
   const Fall faelle[] = {
-      {zwei, 0, 1, true, ZeitraumFehler()},
-      {{}, -1, -1, false, KeineGewinnzahlen()},   // empty history
-      {zwei, 2, 1, false, KeineGewinnzahlen()},   // the date of a draw still being entered
-      {zwei, 1, -1, true, KeineGewinnzahlen()},   // no start selected
+      {zwei, 0, 1, true, ZeitraumFehler()},     {{}, -1, -1, false, KeineGewinnzahlen()},  // empty history
+      {zwei, 2, 1, false, KeineGewinnzahlen()},                                            // the date of a draw still being entered
+      {zwei, 1, -1, true, KeineGewinnzahlen()},                                            // no start selected
       {zwei, -1, 0, true, KeineGewinnzahlen()},
   };
   for (const auto& f : faelle) {
@@ -146,7 +146,8 @@ TEST(ScheinAuswerten, AblehnungenUndGrenzfaelle) {
     EXPECT_EQ(l.a.ablehnung->art, MeldungsArt::Information);
     EXPECT_EQ(l.a.ablehnung->text, f.meldung);
   }
-  EXPECT_EQ(ZeitraumFehler(), QStringLiteral("Bitte kontrollieren Sie die Angaben für den Zeitraum der Gewinnauswertung\r\rIch breche erst einmal ab."));
+  EXPECT_EQ(ZeitraumFehler(),
+            QStringLiteral("Bitte kontrollieren Sie die Angaben für den Zeitraum der Gewinnauswertung\r\rIch breche erst einmal ab."));
 
   // Zero shares: no part; no rows or no price: no return rate. Never "inf" or "nan".
   Lauf l(zwei, {{1, 2, 3, 9, 10}}, 1, 0, true);

@@ -1,10 +1,13 @@
 // The tickets side of the main window: opening files, remembered files, tabs, links.
+#include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "core/einstellungen.h"
 #include "core/schein.h"
@@ -12,7 +15,9 @@
 #include "evaluation/auswertung.h"
 #include "evaluation/frScheineN.h"
 #include "platform/plattform.h"
+#include "statistics/zahlenstatistik.h"
 #include "testumgebung.h"
+#include "ui/tabellenansicht.h"
 
 namespace {
 class Hauptfenster : public DatenOrdnerTest {
@@ -45,7 +50,6 @@ class Hauptfenster : public DatenOrdnerTest {
   }
   Einstellungen Ini() const { return Einstellungen(Pfad("Einstellungen.ini")); }
   std::unique_ptr<TFAuswertung> fenster;
-
 };
 }  // namespace
 
@@ -90,7 +94,8 @@ TEST_F(Hauptfenster, FehlendeDateiUndBeispielschein) {
   // A listed file that is missing: the message, the next file, and no sample ticket.
   DateienMerken(Ini(), {Pfad("weg.vnds"), Schein("da.vnds")});
   Starten();
-  EXPECT_EQ(meldungen.Texte(), QStringList{QStringLiteral("Die mit dem Programmstart zu ladende Datei weg.vnds\r\r wurde nicht gefunden.")});
+  EXPECT_EQ(meldungen.Texte(),
+            QStringList{QStringLiteral("Die mit dem Programmstart zu ladende Datei weg.vnds\r\r wurde nicht gefunden.")});
   EXPECT_EQ(TabTexte(), QStringList{"da"});
 }
 
@@ -106,7 +111,8 @@ TEST_F(Hauptfenster, ScheineDerBefehlszeileOhneGemerkteListeZuAendern) {
   Starten({Schein("eins.vnds"), Pfad("fehlt.vnds"), Schein("zwei.vnds")});
   EXPECT_EQ(TabTexte(), (QStringList{"gemerkt", "eins", "zwei"}));
   EXPECT_EQ(fenster->Tabs()->currentIndex(), 2);
-  EXPECT_EQ(meldungen.Texte(), QStringList{QStringLiteral("Die mit dem Programmstart zu ladende Datei fehlt.vnds\r\r wurde nicht gefunden.")});
+  EXPECT_EQ(meldungen.Texte(),
+            QStringList{QStringLiteral("Die mit dem Programmstart zu ladende Datei fehlt.vnds\r\r wurde nicht gefunden.")});
   EXPECT_EQ(GemerkteDateien(Ini()), QStringList{Pfad("gemerkt.vnds")});
 }
 
@@ -151,9 +157,8 @@ TEST_F(Hauptfenster, MaklerUndHerstellerseite) {
   plattform.online = false;
   QTest::mouseClick(fenster->findChild<QToolButton*>("BMakler"), Qt::LeftButton);
   QTest::mouseClick(fenster->findChild<QToolButton*>("ImgLogo"), Qt::LeftButton);
-  EXPECT_EQ(meldungen.Texte(),
-            (QStringList{"Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen.",
-                         "Für den Aufruf der Seite muss eine Verbindung zum Internet bestehen."}));
+  EXPECT_EQ(meldungen.Texte(), (QStringList{"Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung zum Internet bestehen.",
+                                            "Für den Aufruf der Seite muss eine Verbindung zum Internet bestehen."}));
   EXPECT_TRUE(plattform.geoeffnet.isEmpty());
   EXPECT_FALSE(fenster->ZiehungNeu());
 
@@ -166,4 +171,55 @@ TEST_F(Hauptfenster, MaklerUndHerstellerseite) {
   EXPECT_TRUE(fenster->ZiehungNeu());  // not cancelled by a second visit
   QTest::mouseClick(fenster->findChild<QToolButton*>("ImgLogo"), Qt::LeftButton);
   EXPECT_EQ(plattform.geoeffnet.last(), Adressen::Hersteller);
+}
+
+TEST_F(Hauptfenster, DieZiehungslisteMeldetJedeAenderungAllenFenstern) {
+  // A saved draw and a reloaded history (as after a download) reach the draws grid, the draw
+  // selectors of both result panels and the statistics base through the store alone.
+  Starten();
+  Oeffnen({Schein("a.vnds"), Schein("b.vnds")});
+  const auto panels = fenster->Panels();
+  ASSERT_EQ(panels.size(), 2);
+  auto* g1 = fenster->findChild<TabellenAnsicht*>("G1");
+  auto pruefen = [&](int anzahl, const QString& neueste, const char* wann) {
+    EXPECT_EQ(g1->Daten()->Zeilen(), anzahl + 1) << wann;
+    EXPECT_EQ(g1->Daten()->Zelle(1, 0), neueste) << wann;
+    for (TFFrScheineN* p : panels) {
+      EXPECT_EQ(p->Combo1()->count(), anzahl) << wann;
+      EXPECT_EQ(p->Combo1()->currentText(), neueste) << wann;
+    }
+    EXPECT_EQ(static_cast<int>(GZMengen().size()), anzahl) << wann;
+  };
+  pruefen(2, "08.03.2024", "vorher");
+
+  QTest::mouseClick(fenster->findChild<QAbstractButton*>("BHinzu"), Qt::LeftButton);
+  for (int n : {3, 7, 11, 20, 33}) fenster->Ziehungsseite()->BLotAuswerten(n);
+  QTest::mouseClick(fenster->findChild<QAbstractButton*>("BSave"), Qt::LeftButton);
+  pruefen(3, "09.03.2024", "gespeichert");
+  EXPECT_TRUE(GZMengen().back() == TZahlenMenge::Aus({3, 7, 11, 20, 33}));
+  EXPECT_EQ(Haeufigkeit()[33], 1);
+
+  ZiehungenSchreiben({{"01.03.2024", {1, 2, 3, 4, 5}},
+                      {"08.03.2024", {2, 9, 17, 25, 31}},
+                      {"15.03.2024", {6, 7, 8, 9, 10}},
+                      {"22.03.2024", {11, 12, 13, 14, 15}}});
+  ASSERT_TRUE(Ziehungen().NeuLaden().ok());
+  pruefen(4, "22.03.2024", "neu geladen");
+  EXPECT_EQ(fenster->Combo1()->count(), 4);
+  EXPECT_EQ(Haeufigkeit()[15], 1);
+}
+
+TEST_F(Hauptfenster, ZellenKopierenMitStrgC) {
+  // Selected cells go to the clipboard as tab-separated text, rows as lines.
+  Starten();
+  auto* g1 = fenster->findChild<TabellenAnsicht*>("G1");
+  g1->setFocus();
+  g1->selectionModel()->select(QItemSelection(g1->model()->index(0, 0), g1->model()->index(1, 2)), QItemSelectionModel::Select);
+  QTest::keyClick(g1, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("08.03.2024\t2\t9\n01.03.2024\t1\t2"));
+  // Cells of a range that are not selected stay empty.
+  g1->clearSelection();
+  g1->selectionModel()->select(g1->model()->index(0, 1), QItemSelectionModel::Select);
+  g1->selectionModel()->select(g1->model()->index(1, 3), QItemSelectionModel::Select);
+  EXPECT_EQ(g1->AuswahlAlsText(), QStringLiteral("2\t\t\n\t\t3"));
 }

@@ -1,10 +1,10 @@
 // The result panel: fill, "Start", refusals, jumping to the highest win, cell painting.
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "core/schein.h"
 #include "core/ziehungen.h"
@@ -15,8 +15,8 @@
 namespace {
 class Panel : public DatenOrdnerTest {
  protected:
-  std::unique_ptr<TFFrScheineN> Neu(const std::vector<std::vector<int>>& reihen, const QString& name = "Schein.vnds",
-                                    const char* ges = "1", const char* meine = "1") {
+  std::unique_ptr<TFFrScheineN> Neu(const std::vector<std::vector<int>>& reihen, const QString& name = "Schein.vnds", const char* ges = "1",
+                                    const char* meine = "1") {
     EXPECT_TRUE(ScheinSchreiben(Reihen(reihen), ges, meine, Pfad(name)).ok());
     auto p = std::make_unique<TFFrScheineN>(0.5f);
     p->Fuellen(Pfad(name), ::Ziehungen().DatumsTexte());
@@ -109,8 +109,8 @@ TEST_F(Panel, HoechstgewinnAnzeigenScrolltZurZeile) {
   // 14 draws, each with one win (3 hits), and a 4-hit win in the 12th: the highest win is row 12.
   std::vector<std::pair<QString, std::vector<int>>> z;
   for (int d = 1; d <= 14; ++d)
-    z.push_back({QStringLiteral("%1.03.2024").arg(d, 2, 10, QLatin1Char('0')), d == 12 ? std::vector<int>{1, 2, 3, 4, 30}
-                                                                                    : std::vector<int>{1, 2, 3, 20, 30}});
+    z.push_back({QStringLiteral("%1.03.2024").arg(d, 2, 10, QLatin1Char('0')),
+                 d == 12 ? std::vector<int>{1, 2, 3, 4, 30} : std::vector<int>{1, 2, 3, 20, 30}});
   Ziehungen(z);
   auto p = Neu({{1, 2, 3, 4, 5}});
   p->CbBack()->setChecked(true);

@@ -1,4 +1,5 @@
 // The draws side of the main window: selector, number field, adding, saving, pasting, draws grid.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -6,7 +7,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "core/datum.h"
 #include "core/ziehungen.h"

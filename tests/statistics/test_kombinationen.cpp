@@ -7,10 +7,10 @@
 #include "referenz.h"
 #include "statistics/kombinationen.h"
 #include "statistics/zahlenstatistik.h"
-#include "testumgebung.h"
+#include "testlogik.h"
 
 namespace {
-class Kombinationen : public DatenOrdnerTest {
+class Kombinationen : public LogikTest {
  protected:
   void Laden(const std::vector<std::pair<QString, std::vector<int>>>& z) {
     ZiehungenSchreiben(z);
@@ -26,8 +26,7 @@ class Kombinationen : public DatenOrdnerTest {
       while (zahlen.size() < 5) {
         const int n = 1 + static_cast<int>(zufall() % 35);
         // every 9th draw repeats a number, as a hand-made file might
-        if (std::find(zahlen.begin(), zahlen.end(), n) == zahlen.end() || (d % 9 == 0 && zahlen.size() == 4))
-          zahlen.push_back(n);
+        if (std::find(zahlen.begin(), zahlen.end(), n) == zahlen.end() || (d % 9 == 0 && zahlen.size() == 4)) zahlen.push_back(n);
       }
       z.push_back({tag.toString("dd.MM.yyyy"), zahlen});
     }

@@ -1,5 +1,6 @@
 // The statistics window: opening by name, the number panel and its sorting, the period, the
 // combination runs and the search.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "app/navigation.h"
 #include "core/ziehungen.h"
@@ -23,8 +23,10 @@ class Statistikfenster : public DatenOrdnerTest {
  protected:
   void SetUp() override {
     DatenOrdnerTest::SetUp();
-    ZiehungenSchreiben({{"01.03.2024", {1, 2, 3, 4, 5}}, {"02.03.2024", {1, 2, 3, 17, 9}},
-                        {"03.03.2024", {3, 17, 22, 30, 1}}, {"04.03.2024", {6, 7, 8, 9, 10}}});
+    ZiehungenSchreiben({{"01.03.2024", {1, 2, 3, 4, 5}},
+                        {"02.03.2024", {1, 2, 3, 17, 9}},
+                        {"03.03.2024", {3, 17, 22, 30, 1}},
+                        {"04.03.2024", {6, 7, 8, 9, 10}}});
   }
   void TearDown() override {
     Schliessen();

@@ -3,10 +3,10 @@
 
 #include "core/ziehungen.h"
 #include "statistics/zahlenstatistik.h"
-#include "testumgebung.h"
+#include "testlogik.h"
 
 namespace {
-class Zahlenstatistik : public DatenOrdnerTest {
+class Zahlenstatistik : public LogikTest {
  protected:
   void Laden(const std::vector<std::pair<QString, std::vector<int>>>& z) {
     ZiehungenSchreiben(z);
@@ -19,7 +19,7 @@ class Zahlenstatistik : public DatenOrdnerTest {
 TEST_F(Zahlenstatistik, Ausgeblieben) {
   Laden({{"01.03.2024", {1, 2, 3, 4, 5}}, {"02.03.2024", {1, 6, 7, 8, 9}}, {"03.03.2024", {2, 6, 10, 11, 12}}});
   const Zaehlung a = Ausgeblieben(0, 2);
-  EXPECT_EQ(a[2], 0);   // in draw "bis"
+  EXPECT_EQ(a[2], 0);  // in draw "bis"
   EXPECT_EQ(a[1], 1);
   EXPECT_EQ(a[3], 2);
   EXPECT_EQ(a[35], 3);  // never drawn: the whole period

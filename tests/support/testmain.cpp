@@ -1,10 +1,10 @@
 // Test main: offscreen Qt, German formats, the program's skin.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
-#include <gtest/gtest.h>
 
-#include "core/programmwerte.h"
 #include "app/programmstart.h"
+#include "core/programmwerte.h"
 #include "ui/skin.h"
 
 int main(int argc, char** argv) {

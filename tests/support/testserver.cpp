@@ -109,8 +109,7 @@ void TestServer::Bedienen() {
     ::shutdown(c, SHUT_WR);
     pollfd z{c, POLLIN, 0};
     char rest[256];
-    while (::poll(&z, 1, 2000) > 0 && ::recv(c, rest, sizeof rest, 0) > 0) {
-    }
+    while (::poll(&z, 1, 2000) > 0 && ::recv(c, rest, sizeof rest, 0) > 0) {}
     ::close(c);
   }
 }

@@ -1,25 +1,14 @@
-// Test seams: a message recorder, queued file-dialog answers and a fresh data folder per test.
+// Test seams of the windows: a message recorder, queued file-dialog answers, a fake desktop, on
+// top of the fresh data folder of every test.
 #pragma once
 
-#include <array>
 #include <deque>
-#include <ostream>
-#include <utility>
-#include <vector>
-
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "app/aktionen.h"
-#include "core/tabelle.h"
 #include "platform/plattform.h"
+#include "testlogik.h"
 #include "ui/dateidialoge.h"
 #include "ui/meldungen.h"
-
-// Readable QStrings in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 // Keeps every message (kind and exact text) and answers questions from a queue (default: Nein).
 class MeldungsRekorder : public MeldungsDienst {
@@ -76,17 +65,11 @@ class FakePlattform : public Plattform {
 
 // Each test gets an empty data folder, an empty draw list, the recorder, the dialog fake and the
 // desktop fake (no test starts a browser or a spreadsheet program).
-class DatenOrdnerTest : public ::testing::Test {
+class DatenOrdnerTest : public LogikTest {
  protected:
   void SetUp() override;
   void TearDown() override;
-  QString Pfad(const QString& name) const;
-  // A draw history file with draws (date text "dd.MM.yyyy", five numbers).
-  void ZiehungenSchreiben(const std::vector<std::pair<QString, std::vector<int>>>& ziehungen,
-                          const QString& name = QStringLiteral("GZ.535"));
-  QByteArray DateiInhalt(const QString& name) const;
 
-  QTemporaryDir tmp;
   MeldungsRekorder meldungen;
   DateiDialogAttrappe dialoge;
   FakePlattform plattform;
@@ -99,9 +82,3 @@ class DatenOrdnerTest : public ::testing::Test {
 
 // Triggers one of the program's actions (a tool-bar button or menu entry of any window).
 void Ausloesen(const QString& aktionsId);
-
-// One 16-byte record of a draw history file.
-QByteArray ZiehungsSatz(const char* datum, std::array<int, 5> zahlen);
-
-// A row table with these rows.
-Tabelle Reihen(const std::vector<std::vector<int>>& reihen);

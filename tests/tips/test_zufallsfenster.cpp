@@ -1,4 +1,5 @@
 // The random tip window: selection panels, generating, distribution, saving, settings.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +8,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "app/navigation.h"
 #include "core/einstellungen.h"
@@ -92,8 +92,8 @@ TEST_F(Zufallsfenster, GruppenVerbergenSichGegenseitig) {
 
 TEST_F(Zufallsfenster, ErzeugenFarbenVerteilungUndSpeichern) {
   Oeffnen();
-  Klick("BZuf107");   // banker 7
-  Klick("BZuf321");   // favourite 21
+  Klick("BZuf107");  // banker 7
+  Klick("BZuf321");  // favourite 21
   Feld("EAnzahl")->setText("12");
   Klick("BGlueck");
   const TabellenDaten* g = fenster->Raster()->Daten();

@@ -6,8 +6,7 @@
 #include "tips/zufallsgenerator.h"
 
 namespace {
-TZufallsAuswahl Auswahl(std::initializer_list<int> bank, std::initializer_list<int> killer = {},
-                        std::initializer_list<int> fav = {}) {
+TZufallsAuswahl Auswahl(std::initializer_list<int> bank, std::initializer_list<int> killer = {}, std::initializer_list<int> fav = {}) {
   TZufallsAuswahl a;
   for (int n : bank) a.Umschalten(Gruppe::Bank, n);
   for (int n : killer) a.Umschalten(Gruppe::Killer, n);

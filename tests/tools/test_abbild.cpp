@@ -1,10 +1,10 @@
 // Snapshots of a result panel: windows, picture, mark, JPEG files and settings.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QPointer>
 #include <QSlider>
-#include <gtest/gtest.h>
 
 #include "app/navigation.h"
 #include "core/einstellungen.h"
@@ -138,6 +138,4 @@ TEST_F(Abbild, EinstellungenUndLeeresFenster) {
   EXPECT_FALSE(leer.isVisible());  // closing hides
 }
 
-TEST(Jpeg, LeeresBildWirdNichtGeschrieben) {
-  EXPECT_FALSE(JpegSchreiben(nullptr, 0, 0, 0, 80, "/tmp/nie.jpg").ok());
-}
+TEST(Jpeg, LeeresBildWirdNichtGeschrieben) { EXPECT_FALSE(JpegSchreiben(nullptr, 0, 0, 0, 80, "/tmp/nie.jpg").ok()); }

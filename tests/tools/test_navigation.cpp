@@ -1,14 +1,14 @@
 // Every tool-bar button and menu entry of every window reaches its action; F1 shows the topic of
 // the focused window or control.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <map>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <map>
 
 #include "app/navigation.h"
 #include "entry/eingabe.h"

@@ -1,7 +1,7 @@
 // Calendar, about window and the help window with the built help file.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QCalendarWidget>
-#include <QTextCharFormat>
 #include <QHelpEngine>
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <QTextCharFormat>
 
 #include "app/navigation.h"
 #include "core/datum.h"

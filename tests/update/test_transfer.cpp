@@ -4,21 +4,21 @@
 #include <cstring>
 #include <thread>
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 #include "core/datum.h"
 #include "core/programmwerte.h"
 #include "core/ziehungen.h"
+#include "testlogik.h"
 #include "testserver.h"
-#include "testumgebung.h"
 #include "update/selbstentfernung.h"
 #include "update/transfer.h"
 
 namespace {
-class Transfer : public DatenOrdnerTest {
+class Transfer : public LogikTest {
  protected:
   void Vorher(const QByteArray& inhalt) {
     QFile f(Pfad("ziel"));
@@ -39,7 +39,7 @@ TEST_F(Transfer, ErfolgUndFehlschlaege) {
 
   EXPECT_TRUE(UrlDownload(server.Adresse() + "GZ.535", Pfad("ziel"), &ZiehungsdateiPruefen).ok);
   EXPECT_EQ(DateiInhalt("ziel"), gz);
-  EXPECT_EQ(DateiInhalt("tmp.tmp"), gz);        // the test file stays behind
+  EXPECT_EQ(DateiInhalt("tmp.tmp"), gz);               // the test file stays behind
   EXPECT_EQ(server.Anfragen("/downloads/GZ.535"), 1);  // asked once
 
   Vorher("alt");
@@ -61,8 +61,12 @@ TEST(Ziehungsdatei, Pruefung) {
   const QByteArray a = ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 5}), b = ZiehungsSatz("08.03.2024", {35, 7, 8, 9, 10});
   EXPECT_FALSE(ZiehungsdateiPruefen(a + b));
   EXPECT_FALSE(ZiehungsdateiPruefen(a + a));  // equal dates are not decreasing
-  const QByteArray faelle[] = {QByteArray(), a + b.left(8), b + a, ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 36}),
-                               ZiehungsSatz("01.03.2024", {0, 2, 3, 4, 5}), ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 4})};
+  const QByteArray faelle[] = {QByteArray(),
+                               a + b.left(8),
+                               b + a,
+                               ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 36}),
+                               ZiehungsSatz("01.03.2024", {0, 2, 3, 4, 5}),
+                               ZiehungsSatz("01.03.2024", {1, 2, 3, 4, 4})};
   for (const auto& f : faelle) EXPECT_TRUE(ZiehungsdateiPruefen(f)) << f.size();
 }
 
@@ -70,8 +74,8 @@ TEST(Versionsdatei, LetzterGanzerSatz) {
   const QByteArray eins = VersionsSatz("1.2.3.0", 46000), zwei = VersionsSatz("1.2.3.1", 46001);
   EXPECT_EQ(eins.size(), 24);
   EXPECT_EQ(VerfuegbareVersion(eins), QStringLiteral("1.2.3.0"));
-  EXPECT_EQ(VerfuegbareVersion(eins + zwei), QStringLiteral("1.2.3.1"));           // 48 bytes
-  EXPECT_EQ(VerfuegbareVersion(eins + zwei.left(6)), QStringLiteral("1.2.3.0"));   // 30 bytes
+  EXPECT_EQ(VerfuegbareVersion(eins + zwei), QStringLiteral("1.2.3.1"));          // 48 bytes
+  EXPECT_EQ(VerfuegbareVersion(eins + zwei.left(6)), QStringLiteral("1.2.3.0"));  // 30 bytes
   EXPECT_FALSE(VerfuegbareVersion(eins.left(23)));
   QByteArray lang = VersionsSatz("123456789012345", 0);
   lang[8] = static_cast<char>(200);  // a length byte above 15 reads as 15

@@ -1,5 +1,6 @@
 // The update window against a real HTTP server on 127.0.0.1: the first start without draws, the
 // failures that keep the player's file, the version check, the installer download and start.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -8,9 +9,8 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <QTimer>
 
 #include "app/navigation.h"
 #include "core/datum.h"
@@ -92,7 +92,10 @@ TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
       {"3 Bytes", [&] { server.Setzen("/downloads/GZ.535", "abc"); }, "Der Server hat keine Datei geliefert."},
       {"404", [&] { server.Setzen("/downloads/GZ.535", "weg", 404); }, "Der Server hat die Datei nicht geliefert (HTTP-Status 404)."},
       {"unvollständig", [&] { server.Setzen("/downloads/GZ.535", gz + "12345"); }, "Die Datei der Gewinnzahlen ist unvollständig."},
-      {"kaputter Satz", [&] { server.Setzen("/downloads/GZ.535", gz + ZiehungsSatz("09.03.2024", {1, 2, 3, 4, 99})); },
+      {"kaputter Satz",
+       [&] {
+         server.Setzen("/downloads/GZ.535", gz + ZiehungsSatz("09.03.2024", {1, 2, 3, 4, 99}));
+       },
        "Die Datei der Gewinnzahlen enthält eine ungültige Ziehung (Satz 3)."},
       {"abgewiesen", [&] { UpdateServerSetzen(TestServer::FreieAdresse()); }, "Der Server ist nicht erreichbar."},
   };
@@ -116,7 +119,8 @@ TEST_F(Updatefenster, FehlschlaegeBehaltenDieAlteDatei) {
   meldungen.meldungen.clear();
   Ausloesen(AktionsId::Update);
   Warten();
-  EXPECT_EQ(meldungen.Texte(), (QStringList{"Für die Aktualisierung muss eine Verbindung zum Internet bestehen.\r\rIch breche ab.", gescheitert}));
+  EXPECT_EQ(meldungen.Texte(),
+            (QStringList{"Für die Aktualisierung muss eine Verbindung zum Internet bestehen.\r\rIch breche ab.", gescheitert}));
 }
 
 TEST_F(Updatefenster, FrageUndAbbruchOhneDownload) {
@@ -192,10 +196,12 @@ TEST_F(Updatefenster, VersionspruefungUndInstallation) {
   EXPECT_EQ(meldungen.meldungen[0].second,
             "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die Programm-Datei wird "
             "gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update manuell durch Doppelklick auf die Datei "
-            "\"Update.exe\" im Verzeichnis " + ordner + " starten.\r\rSoll fortgefahren werden?");
+            "\"Update.exe\" im Verzeichnis " +
+                ordner + " starten.\r\rSoll fortgefahren werden?");
   EXPECT_EQ(meldungen.meldungen[1].second,
             "Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell durch Doppelklick auf die Datei "
-            "\"Update.exe\" im Verzeichnis " + ordner + " starten.\r\rZuvor muss das Programm geschlossen und die Datei \"" +
+            "\"Update.exe\" im Verzeichnis " +
+                ordner + " starten.\r\rZuvor muss das Programm geschlossen und die Datei \"" +
                 QFileInfo(QCoreApplication::applicationFilePath()).fileName() + "\" im Verzeichnis " +
                 QDir::toNativeSeparators(Werte().programmOrdner) + " gelöscht werden.");
   EXPECT_TRUE(plattform.installer.isEmpty());
