@@ -24,6 +24,10 @@ class TabellenDaten {
   virtual int Spalten() const = 0;  // visible columns, including column 0
   virtual QString Zelle(int zeile, int spalte) const = 0;
   virtual Zellbild Bild(int /*zeile*/, int /*spalte*/) const { return {}; }
+  // The widest text a column may hold (its width is never smaller than this text needs).
+  virtual QString Muster(int /*spalte*/) const { return {}; }
+  // Whether a header text is centred by blanks in front (the centring rule for table texts).
+  virtual bool KopfZentriert(int /*spalte*/) const { return true; }
 };
 
 // A grid of texts. Cells beyond the visible columns (or rows) are kept, so that an import can hold
@@ -36,7 +40,9 @@ class Tabelle : public TabellenDaten {
   int Spalten() const override { return spalten_; }
   QString Zelle(int zeile, int spalte) const override;
   Zellbild Bild(int, int) const override { return bild; }
-  Zellbild bild;  // the look of every data cell
+  QString Muster(int spalte) const override { return muster.value(spalte); }
+  Zellbild bild;       // the look of every data cell
+  QStringList muster;  // the widest text of each column
 
   void SetzeZeilen(int n) { zeilen_ = n < 1 ? 1 : n; }
   void SetzeSpalten(int n) { spalten_ = n < 1 ? 1 : n; }

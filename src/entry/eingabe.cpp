@@ -35,24 +35,18 @@
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
 #include "ui/tabellenexport.h"
+#include "ui/zahlenfeld.h"
 #include "ui/zentrieren.h"
 
 namespace {
 
-QLineEdit* Anteilfeld(const QString& name, QWidget* eltern) {
-  auto* e = new QLineEdit(QStringLiteral("1"), eltern);
-  e->setObjectName(name);
-  e->setMaxLength(4);
-  e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), e));
-  e->setFixedWidth(44);
-  return e;
-}
-
 // The row table layout with its centred headers, bold data cells on white.
 void Einrichten(TabellenAnsicht* ansicht, Tabelle& daten, int breite0, int breite) {
   const QFont f = ansicht->font();
-  daten.SetzeZelle(0, 0, Zentriert(QStringLiteral("Reihe"), breite0, f));
-  for (int s = 1; s <= 5; ++s) daten.SetzeZelle(0, s, Zentriert(QStringLiteral("Z%1").arg(s), breite, f));
+  daten.SetzeZelle(0, 0, QStringLiteral("Reihe"));
+  for (int s = 1; s <= 5; ++s) daten.SetzeZelle(0, s, QStringLiteral("Z%1").arg(s));
+  daten.muster = {QStringLiteral("99999"), QStringLiteral("35"), QStringLiteral("35"),
+                  QStringLiteral("35"),    QStringLiteral("35"), QStringLiteral("35")};
   ansicht->SetzeZeilenHoehe(16);
   ansicht->SetzeDaten(&daten);
   ansicht->SetzeSpaltenBreiten({breite0, breite, breite, breite, breite, breite});
@@ -77,9 +71,6 @@ TFEingabe::TFEingabe() : QMainWindow(nullptr) {
   connect(Fussleiste(this, QStringLiteral("Schließen")), &QAction::triggered, this, &QWidget::close);
 
   auto* mitte = new QWidget(this);
-  QFont klein = mitte->font();
-  klein.setPointSize(8);
-  mitte->setFont(klein);
   auto* v = new QVBoxLayout(mitte);
   v->setContentsMargins(6, 4, 6, 4);
   v->addWidget(Beschriftung(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder importieren. "
@@ -108,9 +99,9 @@ QWidget* TFEingabe::LinkerTeil() {
 
   // "Manuelle Eingabe": texts and the keypad.
   auto* manuell = new QWidget;
-  auto* texte = new QWidget(manuell);
-  auto* tv = new QVBoxLayout(texte);
-  tv->setContentsMargins(5, 5, 5, 0);
+  auto* tv = new QVBoxLayout(manuell);
+  tv->setContentsMargins(5, 5, 5, 5);
+  QWidget* texte = manuell;
   tv->addWidget(Beschriftung(QStringLiteral("Die Zahlen sind jeweils durch ein Komma getrennt und ohne Leerzeichen in das Textfeld "
                                             "rechts einzugeben.  "),
                              texte, false, true));
@@ -119,22 +110,22 @@ QWidget* TFEingabe::LinkerTeil() {
   auto* zeilenwechsel = Beschriftung(QStringLiteral("Zeilenwechsel erfolgt automatisch"), texte, true, true);
   zeilenwechsel->setAlignment(Qt::AlignCenter);
   tv->addWidget(zeilenwechsel);
-  texte->setFixedWidth(7 * 40 + 19);
-  const int h = texte->sizeHint().height();
-  texte->setGeometry(0, 0, 7 * 40 + 19, h);
-  for (int n = 1; n <= 35; ++n) {
-    const int i = (n - 1) / 7 + 1, j = (n - 1) % 7 + 1;
-    auto* b = new QPushButton(QString::number(n), manuell);
-    b->setObjectName(QStringLiteral("TBZahl2_%1").arg(n));
-    QFont f = b->font();
-    f.setPointSize(8);
-    f.setBold(true);
-    b->setFont(f);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry((j - 1) * 41 + 5, (i - 1) * 35 + h + 30, 40, 28);
-    connect(b, &QPushButton::clicked, this, [this, n] { BLot50EUrClick(n); });
-  }
-  manuell->setMinimumSize(7 * 40 + 19, 5 * 35 + h + 30);
+  // The keypad: 40 x 28 buttons, 41 and 35 pixels apart.
+  auto* tasten = new Zahlenfeld(
+      {40, 28, 41, 35, 0, 0},
+      [](int n, QWidget* eltern) {
+        auto* b = new QPushButton(QString::number(n), eltern);
+        b->setObjectName(QStringLiteral("TBZahl2_%1").arg(n));
+        b->setFont(Fett(b->font()));
+        return b;
+      },
+      manuell);
+  tasten->setObjectName(QStringLiteral("PTasten"));
+  connect(tasten, &Zahlenfeld::Geklickt, this, &TFEingabe::BLot50EUrClick);
+  tv->addSpacing(10);
+  tv->addWidget(tasten, 0, Qt::AlignHCenter);
+  tv->addStretch(1);
+  manuell->setMinimumWidth(std::max(7 * 40 + 19, tasten->width() + 10));
   reiter->addTab(manuell, QStringLiteral("Manuelle Eingabe"));
 
   // "Datei einlesen": ticket, CSV and spreadsheet files into the file table.
@@ -260,10 +251,10 @@ QWidget* TFEingabe::RechterTeil() {
   auto* av = new QVBoxLayout(anteile);
   auto* ah = new QHBoxLayout;
   ah->addWidget(new QLabel(QStringLiteral("gesamt:"), anteile));
-  eAntGes_ = Anteilfeld(QStringLiteral("EAntGes"), anteile);
+  eAntGes_ = ZiffernFeld(QStringLiteral("EAntGes"), QStringLiteral("1"), 4, 44, anteile);
   ah->addWidget(eAntGes_);
   ah->addWidget(new QLabel(QStringLiteral("meine:"), anteile));
-  eAntmeine_ = Anteilfeld(QStringLiteral("EAntmeine"), anteile);
+  eAntmeine_ = ZiffernFeld(QStringLiteral("EAntmeine"), QStringLiteral("1"), 4, 44, anteile);
   ah->addWidget(eAntmeine_);
   ah->addStretch(1);
   av->addLayout(ah);

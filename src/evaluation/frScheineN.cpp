@@ -35,10 +35,6 @@ QLineEdit* Textfeld(const QString& name, QWidget* eltern, int breite = -1) {
 TFFrScheineN::TFFrScheineN(float preis, QWidget* eltern) : QWidget(eltern), preis_(preis) {
   setObjectName(QStringLiteral("FrScheineN"));
   setMinimumSize(600, 304);
-  // The panel is dense; its texts use the grids' smaller font.
-  QFont schrift = font();
-  schrift.setPointSize(8);
-  setFont(schrift);
   auto* h = new QHBoxLayout(this);
   h->setContentsMargins(4, 4, 4, 4);
   h->setSpacing(8);
@@ -208,7 +204,7 @@ void TFFrScheineN::Fuellen(const QString& pfad, const QStringList& ziehungsDaten
   mengen_ = ReihenAlsMengen(schein_.reihen);
   const Tabelle kopf = Tabelle::Reihentabelle();
   schein_.kopf.clear();
-  for (int s = 0; s < 6; ++s) schein_.kopf << Zentriert(kopf.Zelle(0, s), breiten[s], schrift);
+  for (int s = 0; s < 6; ++s) schein_.kopf << kopf.Zelle(0, s);
   g3_->SetzeDaten(&schein_);
   g3_->SetzeSpaltenBreiten(breiten);
   lDatei_->setText(QFileInfo(pfad).fileName());
@@ -216,15 +212,16 @@ void TFFrScheineN::Fuellen(const QString& pfad, const QStringList& ziehungsDaten
 
   // 5. The result table.
   const QList<int> g3aBreiten{63, 52, 52, 66, 66};
-  g3aDaten_.kopf = {Zentriert(QStringLiteral("Datum"), 63, schrift), QStringLiteral("Richtige"), QStringLiteral("in Reihe"),
-                    Zentriert(QStringLiteral("Gewinn"), 66, schrift), Zentriert(QStringLiteral("Anteil"), 66, schrift)};
+  g3aDaten_.kopf = {QStringLiteral("Datum"), QStringLiteral("Richtige"), QStringLiteral("in Reihe"), QStringLiteral("Gewinn"),
+                    QStringLiteral("Anteil")};
   g3a_->SetzeDaten(&g3aDaten_);
   g3a_->SetzeSpaltenBreiten(g3aBreiten);
 
   // 6. The summary.
-  uebersicht_.SetzeZelle(0, 0, Zentriert(QStringLiteral("Gewinnklasse:"), 76, schrift));
+  uebersicht_.SetzeZelle(0, 0, QStringLiteral("Gewinnklasse:"));
   uebersicht_.SetzeZelle(1, 0, Zentriert(QStringLiteral("Anzahl:"), 76, schrift));
-  for (int k = 5; k >= 3; --k) uebersicht_.SetzeZelle(0, 6 - k, Zentriert(QString::fromLatin1(GewinnklasseFuer(k)->kurz), 36, schrift));
+  for (int k = 5; k >= 3; --k) uebersicht_.SetzeZelle(0, 6 - k, QString::fromLatin1(GewinnklasseFuer(k)->kurz));
+  uebersicht_.muster = {QStringLiteral("Gewinnklasse:"), QStringLiteral("99999"), QStringLiteral("99999"), QStringLiteral("99999")};
   g5_->SetzeDaten(&uebersicht_);
   g5_->SetzeSpaltenBreiten({76, 36, 36, 36});
   g5_->SetzeZeilenHoehe(19);

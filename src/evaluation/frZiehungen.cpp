@@ -45,6 +45,10 @@ void DownloadAnbieten(QWidget* eltern) {
   Aktionen::Aktion(AktionsId::Update)->trigger();
 }
 
+QString ZiehungenTabelle::Muster(int spalte) const {
+  return spalte == 0 ? DatumAlsText(QDateAlsDatum(QDate(2088, 12, 28))) : QStringLiteral("35");
+}
+
 TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   setObjectName(QStringLiteral("PLinks"));
   setFixedWidth(268 + 20);
@@ -121,7 +125,6 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
       },
       box);
   feld_->setObjectName(QStringLiteral("PZahlen"));
-  feld_->setFixedSize(7 * 36 + 16, 5 * 28 + 12);
   feld_->setStyleSheet(ZahlenknopfStil());
   connect(feld_, &Zahlenfeld::Geklickt, this, &TFfrZiehungen::BLotAuswerten);
   bv->addWidget(feld_, 0, Qt::AlignHCenter);
@@ -146,7 +149,7 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   const QList<int> breiten{70, 35, 35, 35, 35, 35};
   const QStringList kopfTexte{QStringLiteral("Datum"), QStringLiteral("Z1"), QStringLiteral("Z2"),
                               QStringLiteral("Z3"),    QStringLiteral("Z4"), QStringLiteral("Z5")};
-  for (int s = 0; s < 6; ++s) g1Daten_.kopf << Zentriert(kopfTexte[s], breiten[s], g1_->font());
+  g1Daten_.kopf = kopfTexte;
   g1_->SetzeDaten(&g1Daten_);
   g1_->SetzeSpaltenBreiten(breiten);
   v->addWidget(g1_, 1);

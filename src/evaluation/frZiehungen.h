@@ -21,7 +21,8 @@ class ZiehungenTabelle : public TabellenDaten {
   int Zeilen() const override;
   int Spalten() const override { return 6; }
   QString Zelle(int zeile, int spalte) const override;
-  QStringList kopf;  // header texts (centred)
+  QString Muster(int spalte) const override;
+  QStringList kopf;
 };
 
 class TFfrZiehungen : public QWidget {

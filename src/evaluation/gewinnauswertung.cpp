@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include <QDate>
 #include <QLocale>
 
 #include "core/datum.h"
@@ -67,6 +68,20 @@ Zellbild ScheinTabelle::Bild(int zeile, int spalte) const {
       bild.hintergrund = Farbe::Hellgruen;
   }
   return bild;
+}
+
+QString ScheinTabelle::Muster(int spalte) const {
+  return spalte == 0 ? QString::number(std::max<std::size_t>(reihen.size(), 99)) : QStringLiteral("35");
+}
+
+QString ErgebnisTabelle::Muster(int spalte) const {
+  switch (spalte) {
+    case 0: return DatumAlsText(QDateAlsDatum(QDate(2088, 12, 28)));
+    case 2: return QString::number(std::max(ergebnis && !ergebnis->zeilen.empty() ? ergebnis->zeilen.back().reihe : 0, 999));
+    case 3:
+    case 4: return GeldAlsZahl(GewinnklasseFuer(5)->betrag);
+    default: return QStringLiteral("5");
+  }
 }
 
 Zellbild ErgebnisTabelle::Bild(int zeile, int spalte) const {

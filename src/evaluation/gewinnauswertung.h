@@ -66,6 +66,8 @@ class ErgebnisTabelle : public TabellenDaten {
   int Spalten() const override { return 5; }
   QString Zelle(int zeile, int spalte) const override;
   Zellbild Bild(int zeile, int spalte) const override;
+  QString Muster(int spalte) const override;
+  bool KopfZentriert(int spalte) const override { return spalte != 1 && spalte != 2; }  // "Richtige", "in Reihe" as they are
   const AuswertungsErgebnis* ergebnis = nullptr;
   QStringList kopf;
   int markiert = 0;  // the result row of the highest win, 0 for none
@@ -80,6 +82,7 @@ class ScheinTabelle : public TabellenDaten {
   int Spalten() const override { return 6; }
   QString Zelle(int zeile, int spalte) const override;
   Zellbild Bild(int zeile, int spalte) const override;
+  QString Muster(int spalte) const override;
   std::vector<std::array<std::uint8_t, 5>> reihen;
   QStringList kopf;
   std::optional<TZahlenMenge> gezogen;  // the evaluated draw of a single-draw result

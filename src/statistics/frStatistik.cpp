@@ -16,6 +16,7 @@
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
+#include "ui/zahlenfeld.h"
 #include "ui/zentrieren.h"
 
 namespace {
@@ -41,6 +42,10 @@ QString RanglistenTabelle::Zelle(int zeile, int spalte) const {
     case 2: return QString::number(tabelle->Anzahl(i));
     default: return {};
   }
+}
+
+QString SuchTabelle::Muster(int spalte) const {
+  return spalte == 0 ? QStringLiteral("9999") : spalte == 1 ? DatumAlsText(QDateAlsDatum(QDate(2088, 12, 28))) : QStringLiteral("33,34,35");
 }
 
 QString SuchTabelle::Zelle(int zeile, int spalte) const {
@@ -198,8 +203,7 @@ TabellenAnsicht* TFfrStatistik::Rangliste(int k, bool haeufigste, QWidget* elter
   Einrichten(ansicht, 43 + 60 + 37);
   RanglistenTabelle& daten = listenDaten_[i];
   const QFont f = ansicht->font();
-  daten.kopf = {Zentriert(QStringLiteral("Rang"), 43, f), Zentriert(QStringLiteral("Kombi"), 60, f),
-                Zentriert(QStringLiteral("Anz."), 37, f)};
+  daten.kopf = {QStringLiteral("Rang"), QStringLiteral("Kombi"), QStringLiteral("Anz.")};
   daten.tabelle = &Kombis(k);
   ansicht->SetzeDaten(&daten);
   ansicht->SetzeSpaltenBreiten({43, 60, 37});
@@ -255,22 +259,22 @@ QWidget* TFfrStatistik::SuchSeite() {
   auto* erklaerung = Beschriftung(QStringLiteral("Nach dem Auftreten beliebiger Gewinnzahlen-Kombinationen suchen."), seite);
   erklaerung->setWordWrap(true);
   links->addWidget(erklaerung);
-  auto* platte = new QWidget(seite);
+  // The search numbers: 21 x 18 buttons, 22 and 19 pixels apart.
+  auto* platte = new Zahlenfeld(
+      {21, 18, 22, 19, 1, 2},
+      [](int k, QWidget* eltern) {
+        auto* b = new QToolButton(eltern);
+        b->setObjectName(QStringLiteral("TBKombi%1").arg(k));
+        b->setText(QString::number(k));
+        b->setCheckable(true);
+        b->setFont(Fett(b->font()));
+        return b;
+      },
+      seite);
   platte->setObjectName(QStringLiteral("PKombi"));
-  platte->setFixedSize(7 * 21 + 8, 5 * 18 + 10);
   platte->setStyleSheet(ZahlenknopfStil());
-  for (int k = 1; k <= MaxZahl; ++k) {
-    const int c = (k - 1) % 7, r = (k - 1) / 7;
-    auto* b = new QToolButton(platte);
-    b->setObjectName(QStringLiteral("TBKombi%1").arg(k));
-    b->setText(QString::number(k));
-    b->setCheckable(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setFont(Fett(b->font()));
-    b->setGeometry(22 * c + 1, 19 * r + 2, 21, 18);
-    connect(b, &QToolButton::clicked, this, [this, k] { BNrClick(k); });
-    suchKnoepfe_[static_cast<std::size_t>(k)] = b;
-  }
+  for (int k = 1; k <= MaxZahl; ++k) suchKnoepfe_[static_cast<std::size_t>(k)] = static_cast<QToolButton*>(platte->Knopf(k));
+  connect(platte, &Zahlenfeld::Geklickt, this, &TFfrStatistik::BNrClick);
   links->addWidget(platte);
   auto* hinweis = Beschriftung(QStringLiteral("Der Button \"Suche starten\" kann betätigt werden, wenn mindestens zwei Zahlen "
                                               "für eine Kombi-Suche angeklickt wurden. "),
@@ -312,8 +316,7 @@ QWidget* TFfrStatistik::SuchSeite() {
   suche_->setObjectName(QStringLiteral("GSuche"));
   Einrichten(suche_, 23 + 57 + 62);
   const QFont f = suche_->font();
-  sucheDaten_.kopf = {Zentriert(QStringLiteral("Nr."), 23, f), Zentriert(QStringLiteral("Datum"), 57, f),
-                      Zentriert(QStringLiteral("mit..."), 62, f)};
+  sucheDaten_.kopf = {QStringLiteral("Nr."), QStringLiteral("Datum"), QStringLiteral("mit...")};
   suche_->SetzeDaten(&sucheDaten_);
   suche_->SetzeSpaltenBreiten({23, 57, 62});
   rv->addWidget(suche_, 1);

@@ -25,6 +25,10 @@ class RanglistenTabelle : public TabellenDaten {
   int Zeilen() const override { return 1 + (liste ? static_cast<int>(liste->size()) : leereZeilen); }
   int Spalten() const override { return 3; }
   QString Zelle(int zeile, int spalte) const override;
+  // The rank, a quadruple of two-digit numbers, a count.
+  QString Muster(int spalte) const override {
+    return spalte == 0 ? QStringLiteral("52360") : spalte == 1 ? QStringLiteral("30,31,32,33") : QStringLiteral("99999");
+  }
   const KombiTabelle* tabelle = nullptr;
   const std::vector<std::uint32_t>* liste = nullptr;  // none: leereZeilen empty rows
   int leereZeilen = 49;
@@ -37,6 +41,7 @@ class SuchTabelle : public TabellenDaten {
   int Zeilen() const override { return 1 + datenZeilen; }
   int Spalten() const override { return 3; }
   QString Zelle(int zeile, int spalte) const override;
+  QString Muster(int spalte) const override;
   std::vector<int> treffer;  // draw indices; rows beyond them are empty
   TZahlenMenge wahl;
   int datenZeilen = 49;

@@ -33,19 +33,10 @@
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
 #include "ui/tabellenexport.h"
+#include "ui/zahlenfeld.h"
 #include "ui/zentrieren.h"
 
 namespace {
-
-// Digits and backspace only.
-QLineEdit* Zahlenfeld(const QString& name, const QString& text, int laenge, QWidget* eltern) {
-  auto* e = new QLineEdit(text, eltern);
-  e->setObjectName(name);
-  e->setValidator(new QRegularExpressionValidator(
-      QRegularExpression(laenge > 0 ? QStringLiteral("[0-9]{0,%1}").arg(laenge) : QStringLiteral("[0-9]*")), e));
-  if (laenge > 0) e->setMaxLength(laenge);
-  return e;
-}
 
 QString KnopfStil(std::optional<Gruppe> g) {
   const QString basis = QStringLiteral("QPushButton { border: 1px solid #9fb0c0; border-radius: 2px; color: black; background: %1; }");
@@ -127,10 +118,9 @@ QWidget* TFZufall::AnzahlPanel() {
   v->addWidget(text);
   auto* zeile = new QHBoxLayout;
   zeile->addWidget(new QLabel(QStringLiteral("Gewünschte An-\nzahl Tippreihen:"), g));
-  anzahl_ = Zahlenfeld(QStringLiteral("EAnzahl"), QString(), 0, g);
+  anzahl_ = ZiffernFeld(QStringLiteral("EAnzahl"), QString(), 0, 60, g);
   anzahl_->setAlignment(Qt::AlignCenter);
   anzahl_->setFont(Fett(anzahl_->font()));
-  anzahl_->setFixedWidth(60);
   zeile->addWidget(anzahl_);
   v->addLayout(zeile);
   bGlueck_ = new QPushButton(Symbol(QStringLiteral("zufall")), QStringLiteral("Viel Glück!"), g);
@@ -162,21 +152,22 @@ QWidget* TFZufall::AuswahlPanel(Gruppe gruppe, const QString& titel) {
   kopf->addWidget(leeren);
   leeren_[static_cast<std::size_t>(gr)] = leeren;
   v->addLayout(kopf);
-  auto* block = new QWidget(panel);
-  block->setFixedSize(7 * 24 + 8, 5 * 20 + 2);
-  for (int zeile = 1; zeile <= 5; ++zeile)
-    for (int spalte = 1; spalte <= 7; ++spalte) {
-      const int n = (zeile - 1) * 7 + spalte, tag = gr * 100 + n;
-      auto* b = new QPushButton(QString::number(n), block);
-      b->setObjectName(QStringLiteral("BZuf%1").arg(tag));
-      b->setProperty("tag", tag);
-      b->setFont(Fett(b->font()));
-      b->setFocusPolicy(Qt::NoFocus);
-      b->setStyleSheet(KnopfStil(std::nullopt));
-      b->setGeometry((spalte - 1) * 25 + 1, (zeile - 1) * 20 + 1, 24, 20);
-      connect(b, &QPushButton::clicked, this, [this, tag] { BLotUrClick(tag); });
-      knoepfe_[static_cast<std::size_t>(gr)][static_cast<std::size_t>(n)] = b;
-    }
+  // The group's numbers: 24 x 20 buttons, 25 and 20 pixels apart.
+  auto* block = new Zahlenfeld(
+      {24, 20, 25, 20, 1, 1},
+      [gr](int n, QWidget* eltern) {
+        auto* b = new QPushButton(QString::number(n), eltern);
+        b->setObjectName(QStringLiteral("BZuf%1").arg(gr * 100 + n));
+        b->setProperty("tag", gr * 100 + n);
+        b->setFont(Fett(b->font()));
+        b->setStyleSheet(KnopfStil(std::nullopt));
+        return b;
+      },
+      panel);
+  block->setObjectName(QStringLiteral("PBlock%1").arg(gr));
+  for (int n = 1; n <= MaxZahl; ++n)
+    knoepfe_[static_cast<std::size_t>(gr)][static_cast<std::size_t>(n)] = static_cast<QPushButton*>(block->Knopf(n));
+  connect(block, &Zahlenfeld::Geklickt, this, [this, gr](int n) { BLotUrClick(gr * 100 + n); });
   v->addWidget(block, 0, Qt::AlignHCenter);
   return panel;
 }
@@ -203,8 +194,8 @@ QWidget* TFZufall::ErgebnisPanel() {
   raster_->SetzeZeilenHoehe(16);
   const QList<int> breiten{40, 30, 30, 30, 30, 30};
   const QFont f = raster_->font();
-  rasterDaten_.kopf = {Zentriert(QStringLiteral("Reihe"), 40, f)};
-  for (int s = 1; s <= 5; ++s) rasterDaten_.kopf << Zentriert(QStringLiteral("Z%1").arg(s), 30, f);
+  rasterDaten_.kopf = {QStringLiteral("Reihe")};
+  for (int s = 1; s <= 5; ++s) rasterDaten_.kopf << QStringLiteral("Z%1").arg(s);
   raster_->SetzeDaten(&rasterDaten_);
   raster_->SetzeSpaltenBreiten(breiten);
   raster_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -235,12 +226,10 @@ QWidget* TFZufall::RechteSpalte() {
   auto* ah = new QHBoxLayout;
   av->addLayout(ah);
   ah->addWidget(new QLabel(QStringLiteral("gesamt:"), anteile));
-  eAntGes_ = Zahlenfeld(QStringLiteral("EAntGes"), QStringLiteral("1"), 4, anteile);
-  eAntGes_->setFixedWidth(40);
+  eAntGes_ = ZiffernFeld(QStringLiteral("EAntGes"), QStringLiteral("1"), 4, 40, anteile);
   ah->addWidget(eAntGes_);
   ah->addWidget(new QLabel(QStringLiteral("meine:"), anteile));
-  eAntmeine_ = Zahlenfeld(QStringLiteral("EAntmeine"), QStringLiteral("1"), 4, anteile);
-  eAntmeine_->setFixedWidth(40);
+  eAntmeine_ = ZiffernFeld(QStringLiteral("EAntmeine"), QStringLiteral("1"), 4, 40, anteile);
   ah->addWidget(eAntmeine_);
   auto* notiz = new QLabel(QStringLiteral("(wenn keine TG, dann 1 und 1)"), anteile);
   ah->addStretch(1);

@@ -24,6 +24,7 @@ class ZufallsTabelle : public TabellenDaten {
   QString Zelle(int zeile, int spalte) const override;
   // Banker numbers light green (179, 255, 179), favourites blue (40, 184, 255), others white.
   Zellbild Bild(int zeile, int spalte) const override;
+  QString Muster(int spalte) const override { return spalte == 0 ? QStringLiteral("324632") : QStringLiteral("35"); }
   const ZufallsErgebnis* ergebnis = nullptr;
   const TZufallsAuswahl* auswahl = nullptr;
   QStringList kopf;

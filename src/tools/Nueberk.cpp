@@ -20,15 +20,9 @@
 
 namespace {
 QLineEdit* Eingabe(const QString& name, const QString& text, QWidget* eltern) {
-  auto* e = new QLineEdit(text, eltern);
-  e->setObjectName(name);
-  e->setMaxLength(2);
-  e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), e));
+  QLineEdit* e = ZiffernFeld(name, text, 2, 44, eltern);
   e->setAlignment(Qt::AlignCenter);
-  QFont f = e->font();
-  f.setBold(true);
-  e->setFont(f);
-  e->setFixedWidth(44);
+  e->setFont(Fett(e->font()));
   return e;
 }
 }  // namespace

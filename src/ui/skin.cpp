@@ -4,18 +4,18 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPalette>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
 
 void SkinAnwenden() {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QFont schrift = QApplication::font();
-  schrift.setPointSize(9);
-  QApplication::setFont(schrift);
+  // The desktop's font, at the player's size: the windows grow from its metrics.
   QPalette p;
   const QColor fenster(0xEE, 0xF2, 0xF6), knopf(0xE2, 0xE8, 0xEF), text(0x1B, 0x26, 0x33);
   p.setColor(QPalette::Window, fenster);
@@ -88,6 +88,19 @@ QLabel* Beschriftung(const QString& text, QWidget* eltern, bool fett, bool umbre
   if (fett) l->setFont(Fett(l->font()));
   l->setWordWrap(umbrechen);
   return l;
+}
+
+QLineEdit* ZiffernFeld(const QString& name, const QString& text, int laenge, int breite, QWidget* eltern) {
+  auto* e = new QLineEdit(text, eltern);
+  e->setObjectName(name);
+  e->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(laenge > 0 ? QStringLiteral("[0-9]{0,%1}").arg(laenge) : QStringLiteral("[0-9]*")), e));
+  if (laenge > 0) e->setMaxLength(laenge);
+  const int ziffern = laenge > 0 ? laenge : 8;
+  QFont fett = e->font();
+  fett.setBold(true);
+  e->setMinimumWidth(std::max(breite, QFontMetrics(fett).horizontalAdvance(QString(ziffern, QLatin1Char('8'))) + 16));
+  return e;
 }
 
 QFont Fett(QFont schrift, bool fett) {

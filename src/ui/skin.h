@@ -37,5 +37,10 @@ inline QLabel* FettesLabel(const QString& text, QWidget* eltern) { return Beschr
 QPushButton* Knopf(const QString& name, const QString& symbol, const QString& text, QWidget* eltern);
 // A small flat picture button with a tool tip.
 QToolButton* Bildknopf(const QString& name, const QIcon& bild, const QString& hinweis, QWidget* eltern, QSize groesse = QSize());
+class QLineEdit;
+// A field that takes only the digits 0 to 9 (and backspace), at most laenge of them (0: no limit);
+// at least breite pixels wide, wider where its font needs it for laenge (or 8) digits.
+QLineEdit* ZiffernFeld(const QString& name, const QString& text, int laenge, int breite, QWidget* eltern);
+
 // The font with this weight.
 QFont Fett(QFont schrift, bool fett = true);

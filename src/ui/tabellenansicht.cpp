@@ -8,6 +8,10 @@
 #include <QMenu>
 #include <QPainter>
 
+#include "ui/zentrieren.h"
+
+TabellenModell::TabellenModell(TabellenAnsicht* ansicht) : QAbstractTableModel(ansicht), ansicht_(ansicht) {}
+
 void TabellenModell::SetzeDaten(const TabellenDaten* daten) {
   beginResetModel();
   daten_ = daten;
@@ -52,8 +56,18 @@ QVariant TabellenModell::data(const QModelIndex& index, int rolle) const {
 }
 
 QVariant TabellenModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
-  if (!daten_ || richtung != Qt::Horizontal) return {};
-  if (rolle == Qt::DisplayRole) return daten_->Zelle(0, abschnitt);
+  if (!daten_) return {};
+  if (richtung == Qt::Vertical) {
+    // The fixed header column: the texts of column 0, as they stand.
+    if (rolle == Qt::DisplayRole) return daten_->Zelle(abschnitt + 1, 0);
+    if (rolle == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+  }
+  if (rolle == Qt::DisplayRole) {
+    const QString text = daten_->Zelle(0, abschnitt);
+    if (!daten_->KopfZentriert(abschnitt)) return text;
+    return Zentriert(text.trimmed(), ansicht_->columnWidth(abschnitt), ansicht_->horizontalHeader()->font());
+  }
   // Header texts carry their own centring blanks.
   if (rolle == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
   return {};
@@ -62,11 +76,6 @@ QVariant TabellenModell::headerData(int abschnitt, Qt::Orientation richtung, int
 TabellenAnsicht::TabellenAnsicht(QWidget* eltern) : QTableView(eltern), modell_(this) {
   setModel(&modell_);
   setItemDelegate(new ZellenMaler(this));
-  // Grids use a slightly smaller font, so that the given column widths hold their texts.
-  QFont schrift = font();
-  schrift.setPointSize(8);
-  setFont(schrift);
-  horizontalHeader()->setFont(schrift);
   // Header texts carry their own centring blanks; the style's wide padding would cut them.
   horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px 1px; }"));
   verticalHeader()->hide();
@@ -89,12 +98,48 @@ TabellenAnsicht::TabellenAnsicht(QWidget* eltern) : QTableView(eltern), modell_(
 
 void TabellenAnsicht::SetzeSpaltenBreiten(const QList<int>& breiten) {
   spaltenBreiten_ = breiten;
-  for (int s = 0; s < breiten.size() && s < modell_.columnCount(); ++s) setColumnWidth(s, breiten[s]);
+  const TabellenDaten* daten = modell_.Daten();
+  if (!daten) return;
+  QFont fett = font();
+  fett.setBold(true);
+  const QFontMetrics fm(fett), kopf(horizontalHeader()->font());
+  // The first rows stand for the rest; the columns' widest texts (Muster) for what is made later.
+  const int probe = std::min(daten->Zeilen(), 200);
+  for (int s = 0; s < modell_.columnCount(); ++s) {
+    int breite = s < breiten.size() ? breiten[s] : columnWidth(s);
+    breite = std::max(breite, kopf.horizontalAdvance(daten->Zelle(0, s).trimmed()) + 2 * kopf.horizontalAdvance(QLatin1Char(' ')) + 4);
+    breite = std::max(breite, fm.horizontalAdvance(daten->Muster(s)) + 8);
+    for (int z = 1; z < probe; ++z) breite = std::max(breite, fm.horizontalAdvance(daten->Zelle(z, s).trimmed()) + 8);
+    setColumnWidth(s, breite);
+  }
+  if (verticalHeader()->isVisible()) {
+    int kopfspalte = 0;
+    for (int z = 1; z < daten->Zeilen(); ++z) kopfspalte = std::max(kopfspalte, kopf.horizontalAdvance(daten->Zelle(z, 0)));
+    verticalHeader()->setFixedWidth(std::max(kopfspalte_, kopfspalte + 8));
+  }
 }
 
 void TabellenAnsicht::SetzeZeilenHoehe(int hoehe) {
+  // The text 2 pixels below the top and whole: at least the font's height and a little room.
+  hoehe = std::max(hoehe, QFontMetrics(font()).height() + 4);
   verticalHeader()->setDefaultSectionSize(hoehe);
-  horizontalHeader()->setFixedHeight(hoehe + 2);
+  horizontalHeader()->setFixedHeight(std::max(hoehe + 2, QFontMetrics(horizontalHeader()->font()).height() + 6));
+}
+
+void TabellenAnsicht::FesteKopfspalte() {
+  kopfspalte_ = spaltenBreiten_.value(0, 40);
+  setColumnHidden(0, true);
+  verticalHeader()->show();
+  verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  SetzeSpaltenBreiten(spaltenBreiten_);
+}
+
+QSize TabellenAnsicht::Inhaltsgroesse() const {
+  int breite = 2 * frameWidth() + (verticalHeader()->isVisible() ? verticalHeader()->width() : 0);
+  for (int s = 0; s < modell_.columnCount(); ++s)
+    if (!isColumnHidden(s)) breite += columnWidth(s);
+  const int hoehe = 2 * frameWidth() + horizontalHeader()->height() + modell_.rowCount() * verticalHeader()->defaultSectionSize();
+  return {breite, hoehe};
 }
 
 int TabellenAnsicht::ErsteSichtbareZeile() const {

@@ -22,7 +22,7 @@ struct ZellStil {
 class TabellenModell : public QAbstractTableModel {
   Q_OBJECT
  public:
-  explicit TabellenModell(QObject* eltern = nullptr) : QAbstractTableModel(eltern) {}
+  explicit TabellenModell(class TabellenAnsicht* ansicht);
   void SetzeDaten(const TabellenDaten* daten);
   const TabellenDaten* Daten() const { return daten_; }
   // The grid changed (rows, columns or texts): the view asks again.
@@ -32,10 +32,13 @@ class TabellenModell : public QAbstractTableModel {
   int columnCount(const QModelIndex& eltern = {}) const override;
   // Display text; background, bold and alignment of data cells; column 0 is the row header.
   QVariant data(const QModelIndex& index, int rolle) const override;
+  // Header texts centred by blanks to the column's width in the header's font; with a fixed header
+  // column the texts of column 0 stand in the vertical header.
   QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
 
  private:
   const TabellenDaten* daten_ = nullptr;
+  class TabellenAnsicht* ansicht_;
 };
 
 // Grid rows and columns as the program counts them: row 0 is the header, data rows from 1;
@@ -50,8 +53,15 @@ class TabellenAnsicht : public QTableView {
   const TabellenDaten* Daten() const { return modell_.Daten(); }
   void Neu() { modell_.Neu(); }
 
+  // The columns' widths at the small font they were made for: a column is as wide as given, or as
+  // its header, its widest text and its first rows need in the font in use, whichever is more.
   void SetzeSpaltenBreiten(const QList<int>& breiten);
+  // Row height: as given, or as the font needs.
   void SetzeZeilenHoehe(int hoehe);
+  // Column 0 as a header that stays while the other columns scroll sideways.
+  void FesteKopfspalte();
+  // Width and height of all columns and rows (a table that never scrolls).
+  QSize Inhaltsgroesse() const;
 
   // The look of a data cell (row >= 1, column >= 1) from the model's roles.
   ZellStil Stil(int zeile, int spalte) const;
@@ -73,6 +83,7 @@ class TabellenAnsicht : public QTableView {
  private:
   TabellenModell modell_;
   QList<int> spaltenBreiten_;
+  int kopfspalte_ = 0;  // the given width of a fixed header column
 };
 
 // Paints the cells: data cells in the look their roles give (2 pixels below the top, clipped,

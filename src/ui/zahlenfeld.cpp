@@ -26,18 +26,30 @@ class Fokusrahmen : public QWidget {
 Zahlenfeld::Zahlenfeld(const Raster& raster, const std::function<QAbstractButton*(int, QWidget*)>& machen, QWidget* eltern)
     : QWidget(eltern) {
   setFocusPolicy(Qt::StrongFocus);
+  Raster r = raster;
   for (int n = 1; n <= MaxZahl; ++n) {
-    const int i = (n - 1) / 7, j = (n - 1) % 7;
     QAbstractButton* b = machen(n, this);
     b->setFocusPolicy(Qt::NoFocus);  // the field is the one stop in the tab order
-    b->setGeometry(raster.links + j * raster.schrittX, raster.oben + i * raster.schrittY, raster.breite, raster.hoehe);
+    knoepfe_[static_cast<std::size_t>(n)] = b;
+    if (n == MaxZahl) {
+      // The widest caption with a little room on each side.
+      const QFontMetrics fm(b->font());
+      const int breite = fm.horizontalAdvance(QStringLiteral("88")) + 6, hoehe = fm.height() + 4;
+      if (breite > r.breite) r.schrittX += breite - r.breite, r.breite = breite;
+      if (hoehe > r.hoehe) r.schrittY += hoehe - r.hoehe, r.hoehe = hoehe;
+    }
+  }
+  for (int n = 1; n <= MaxZahl; ++n) {
+    const int i = (n - 1) / 7, j = (n - 1) % 7;
+    QAbstractButton* b = knoepfe_[static_cast<std::size_t>(n)];
+    b->setGeometry(r.links + j * r.schrittX, r.oben + i * r.schrittY, r.breite, r.hoehe);
     connect(b, &QAbstractButton::clicked, this, [this, n] {
       aktuell_ = n;
       RahmenZeigen();
       emit Geklickt(n);
     });
-    knoepfe_[static_cast<std::size_t>(n)] = b;
   }
+  setFixedSize(r.links + 6 * r.schrittX + r.breite + 2, r.oben + 4 * r.schrittY + r.hoehe + r.oben);
   rahmen_ = new Fokusrahmen(this);
 }
 

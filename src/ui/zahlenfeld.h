@@ -21,7 +21,9 @@ class Zahlenfeld : public QWidget {
   struct Raster {
     int breite, hoehe, schrittX, schrittY, links, oben;
   };
-  // machen creates the button of a number (its caption, name and look); the field places it.
+  // machen creates the button of a number (its caption, name and look); the field places it. The
+  // raster holds at the small font it was made for: where the buttons' font needs more room, the
+  // buttons and their steps grow by what it needs, and the field is as large as its buttons.
   Zahlenfeld(const Raster& raster, const std::function<QAbstractButton*(int n, QWidget* eltern)>& machen, QWidget* eltern = nullptr);
 
   QAbstractButton* Knopf(int n) const { return n >= 1 && n <= MaxZahl ? knoepfe_[static_cast<std::size_t>(n)] : nullptr; }

@@ -53,6 +53,7 @@ class Statistikfenster : public DatenOrdnerTest {
 }  // namespace
 
 TEST_F(Statistikfenster, OeffnenZaehlenUndAbwesenheit) {
+  const KleineSchrift klein;  // the tiles' places hold at the small font they were made for
   TFfrStatistik* f = Oeffnen();
   ASSERT_TRUE(f);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the hourglass is gone after showing

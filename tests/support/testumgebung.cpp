@@ -1,6 +1,7 @@
 #include "testumgebung.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 
 Antwort MeldungsRekorder::Zeigen(MeldungsArt art, const QString& text, QWidget*) {
@@ -47,5 +48,13 @@ void DatenOrdnerTest::TearDown() {
   PlattformSetzen(altePlattform_);
   LogikTest::TearDown();
 }
+
+KleineSchrift::KleineSchrift() : vorher(QApplication::font()) {
+  QFont klein = vorher;
+  klein.setPointSize(8);
+  QApplication::setFont(klein);
+}
+
+KleineSchrift::~KleineSchrift() { QApplication::setFont(vorher); }
 
 void Ausloesen(const QString& aktionsId) { Aktionen::Aktion(aktionsId)->trigger(); }

@@ -4,6 +4,8 @@
 
 #include <deque>
 
+#include <QFont>
+
 #include "app/aktionen.h"
 #include "platform/plattform.h"
 #include "testlogik.h"
@@ -78,6 +80,13 @@ class DatenOrdnerTest : public LogikTest {
   MeldungsDienst* alteMeldungen_ = nullptr;
   DateiDialogDienst* alteDialoge_ = nullptr;
   Plattform* altePlattform_ = nullptr;
+};
+
+// The small font the windows' pixel sizes were made for (8 point) while it lives.
+struct KleineSchrift {
+  KleineSchrift();
+  ~KleineSchrift();
+  QFont vorher;
 };
 
 // Triggers one of the program's actions (a tool-bar button or menu entry of any window).

@@ -51,6 +51,7 @@ class Zufallsfenster : public DatenOrdnerTest {
 }  // namespace
 
 TEST_F(Zufallsfenster, OhneEinstellungenLeerUndFragtNachDerAnzahl) {
+  const KleineSchrift klein;  // the buttons' places hold at the small font they were made for
   Oeffnen();
   ASSERT_TRUE(fenster);
   EXPECT_EQ(Feld("EAnzahl")->text(), QString());
