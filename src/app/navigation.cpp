@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "ui/fenstergroesse.h"
+
 namespace {
 QHash<QString, std::function<QWidget*()>>& Arten() {
   static QHash<QString, std::function<QWidget*()>> arten;
@@ -72,4 +74,5 @@ QWidget* FensterOeffnen(const QString& name) {
 void AmHauptfensterZentrieren(QWidget* fenster) {
   if (const QWidget* haupt = FensterFinden(QStringLiteral("FAuswertung")); haupt && haupt != fenster)
     fenster->move(haupt->geometry().center() - fenster->rect().center());
+  InDenBildschirm(fenster);  // a window larger than the main one stays on the screen
 }

@@ -28,6 +28,7 @@
 #include "entry/tabellenkalkulation.h"
 #include "entry/textimport.h"
 #include "ui/dateidialoge.h"
+#include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "ui/hintergrund.h"
 #include "ui/meldungen.h"
@@ -70,21 +71,23 @@ TFEingabe::TFEingabe() : QMainWindow(nullptr) {
 
   connect(Fussleiste(this, QStringLiteral("Schließen")), &QAction::triggered, this, &QWidget::close);
 
-  auto* mitte = new QWidget(this);
+  auto* mitte = new QWidget;
   auto* v = new QVBoxLayout(mitte);
   v->setContentsMargins(6, 4, 6, 4);
-  v->addWidget(Beschriftung(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder importieren. "
+  auto* kopf = Beschriftung(QStringLiteral("Ihre Tippzahlen können Sie manuell  in nachstehendes Textfeld eingeben oder importieren. "
                                            "Auch eine existierende Tippscheindatei kann eingelesen werden."),
-                            mitte, true, true));
+                            mitte, true);
+  UmbruchImRest(kopf);
+  v->addWidget(kopf);
   auto* h = new QHBoxLayout;
   h->setSpacing(8);
   h->addWidget(LinkerTeil());
   h->addWidget(Mitte(), 1);
   h->addWidget(RechterTeil());
   v->addLayout(h, 1);
-  setCentralWidget(mitte);
+  setCentralWidget(new Rollflaeche(mitte, this));
 
-  resize(980, 473 + oben->sizeHint().height() + 40);
+  FensterGroesseSetzen(this, QSize(980, 473 + oben->sizeHint().height() + 40));
   AmHauptfensterZentrieren(this);
 }
 

@@ -23,6 +23,7 @@
 #include "evaluation/frScheineN.h"
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
+#include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
@@ -42,10 +43,12 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
   }
 
   auto* mitte = new QWidget(this);
-  auto* spalten = new QHBoxLayout;
+  // The two columns scroll where the screen is too small for them at the player's font.
+  auto* inhalt = new QWidget;
+  auto* spalten = new QHBoxLayout(inhalt);
   spalten->setContentsMargins(6, 6, 6, 0);
   spalten->setSpacing(10);
-  ziehungen_ = new TFfrZiehungen(mitte);
+  ziehungen_ = new TFfrZiehungen(inhalt);
   spalten->addWidget(ziehungen_);
   spalten->addWidget(RechterTeil(), 1);
 
@@ -65,12 +68,12 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
   auto* ganz = new QVBoxLayout(mitte);
   ganz->setContentsMargins(0, 0, 0, 0);
   ganz->setSpacing(0);
-  ganz->addLayout(spalten, 1);
+  ganz->addWidget(new Rollflaeche(inhalt, mitte), 1);
   ganz->addLayout(fuss);
   setCentralWidget(mitte);
 
-  // Client area 925 x 679 below the menu bar, centred on the screen.
-  resize(925, 679 + menuBar()->sizeHint().height());
+  // Client area 925 x 679 below the menu bar, or what the font needs, centred on the screen.
+  FensterGroesseSetzen(this, QSize(925, 679 + menuBar()->sizeHint().height()));
   if (const QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
 }
 
@@ -111,7 +114,9 @@ QWidget* TFAuswertung::RechterTeil() {
   auto* oeffnen = Knopf(QStringLiteral("BOpen"), QStringLiteral("oeffnen"), QStringLiteral("Öffnen..."), rechts);
   connect(oeffnen, &QPushButton::clicked, this, &TFAuswertung::BOpenClick);
   wahl->addWidget(oeffnen);
-  wahl->addWidget(Beschriftung(QStringLiteral("Es können mehrere Scheine zusammen geöffnet werden"), rechts, true, true), 1);
+  auto* mehrere = Beschriftung(QStringLiteral("Es können mehrere Scheine zusammen geöffnet werden"), rechts, true);
+  UmbruchImRest(mehrere);
+  wahl->addWidget(mehrere, 1);
   v->addLayout(wahl);
 
   cbMerken_ = new QCheckBox(QStringLiteral("Datei-Auswahl merken und mit Programmstart einlesen"), rechts);
@@ -188,6 +193,7 @@ void TFAuswertung::Anzeigen(const QStringList& befehlszeile) {
   if (letzter) tabs_->setCurrentWidget(letzter);
   const QString demo = Werte().DatenDatei(QStringLiteral("Demo-Tippschein.vnds"));
   if (dateien.isEmpty() && befehlszeile.isEmpty() && QFileInfo(demo).isFile()) DateienEinlesen(demo);
+  FensterWachsen(this);
   if (Ziehungen().Anzahl() == 0) DownloadAnbieten(this);
 }
 
@@ -200,6 +206,7 @@ void TFAuswertung::BOpenClick() {
   for (const QString& pfad : dateien) letzter = DateienEinlesen(pfad);
   tabs_->show();
   if (letzter) tabs_->setCurrentWidget(letzter);
+  FensterWachsen(this);  // a ticket's panel may need more room at the player's font
 }
 
 QWidget* TFAuswertung::DateienEinlesen(const QString& pfad) {

@@ -12,9 +12,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/datum.h"
 #include "core/schein.h"
 #include "core/ziehungen.h"
 #include "ui/abbilddienst.h"
+#include "ui/fenstergroesse.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -22,13 +24,21 @@
 
 namespace {
 
-QLineEdit* Textfeld(const QString& name, QWidget* eltern, int breite = -1) {
+// A read-only field; with a sample text as wide as its font needs for it, and at least breite.
+QLineEdit* Textfeld(const QString& name, QWidget* eltern, int breite = -1, const QString& muster = {}) {
   auto* e = new QLineEdit(eltern);
   e->setObjectName(name);
   e->setReadOnly(true);
-  if (breite > 0) e->setFixedWidth(breite);
+  if (breite > 0) e->setMinimumWidth(breite);
+  if (!muster.isEmpty()) FeldBreiteFuer(e, muster);
+  if (breite > 0) e->setFixedWidth(e->minimumWidth());
   return e;
 }
+
+// The widest amounts and rates the fields show.
+const QString GeldMuster = QStringLiteral("9.999.999,99 €");
+const QString QuotenMuster = QStringLiteral("99.999,99 %");
+QString DatumsMuster() { return DatumAlsText(QDateAlsDatum(QDate(2088, 12, 28))); }
 
 }  // namespace
 
@@ -56,7 +66,9 @@ TFFrScheineN::~TFFrScheineN() {
 QWidget* TFFrScheineN::LinkerTeil() {
   auto* links = new QWidget(this);
   links->setObjectName(QStringLiteral("PLinks"));
-  links->setFixedWidth(270);
+  // 270 pixels at the small font, wider where the font's texts need it; never stretched.
+  links->setMinimumWidth(270);
+  links->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   auto* v = new QVBoxLayout(links);
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(4);
@@ -67,7 +79,7 @@ QWidget* TFFrScheineN::LinkerTeil() {
   lDatei_ = Textfeld(QStringLiteral("LDatei"), links);
   raster->addWidget(lDatei_, 0, 1);
   raster->addWidget(Beschriftung(QStringLiteral("Reihenanzahl"), links), 1, 0);
-  lReihen_ = Textfeld(QStringLiteral("LReihen"), links, 60);
+  lReihen_ = Textfeld(QStringLiteral("LReihen"), links, 60, QStringLiteral("888888"));
   raster->addWidget(lReihen_, 1, 1, Qt::AlignLeft);
   raster->setColumnStretch(1, 1);
   v->addLayout(raster);
@@ -75,12 +87,12 @@ QWidget* TFFrScheineN::LinkerTeil() {
   anteile->setSpacing(4);
   anteile->addWidget(Beschriftung(QStringLiteral("Spielschein-\nAnteile:"), links));
   anteile->addWidget(Beschriftung(QStringLiteral("gesamt:"), links));
-  eAntGes_ = Textfeld(QStringLiteral("EAntGes"), links, 40);
+  eAntGes_ = Textfeld(QStringLiteral("EAntGes"), links, 40, QStringLiteral("8888"));
   eAntGes_->setMaxLength(4);
   eAntGes_->setText(QStringLiteral("1"));
   anteile->addWidget(eAntGes_);
   anteile->addWidget(Beschriftung(QStringLiteral("meine:"), links));
-  eAntmeine_ = Textfeld(QStringLiteral("EAntmeine"), links, 40);
+  eAntmeine_ = Textfeld(QStringLiteral("EAntmeine"), links, 40, QStringLiteral("8888"));
   eAntmeine_->setMaxLength(4);
   eAntmeine_->setText(QStringLiteral("1"));
   anteile->addWidget(eAntmeine_);
@@ -109,6 +121,7 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   combo1_ = new QComboBox(rechts_);
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setMaxVisibleItems(20);
+  AuswahlBreiteFuer(combo1_, DatumsMuster());
   wahl->addWidget(combo1_, 0, 1);
   cbBack_ = new QCheckBox(QStringLiteral("zurück bis zum"), rechts_);
   cbBack_->setObjectName(QStringLiteral("cbBack"));
@@ -116,6 +129,7 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   combo2_ = new QComboBox(rechts_);
   combo2_->setObjectName(QStringLiteral("combo2"));
   combo2_->setMaxVisibleItems(20);
+  AuswahlBreiteFuer(combo2_, DatumsMuster());
   wahl->addWidget(combo2_, 1, 1);
   bStart_ = new QPushButton(Symbol(QStringLiteral("start")), QStringLiteral("Start"), rechts_);
   bStart_->setObjectName(QStringLiteral("BStart"));
@@ -134,11 +148,11 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   zahlen->setHorizontalSpacing(4);
   zahlen->setVerticalSpacing(3);
   zahlen->addWidget(Beschriftung(QStringLiteral("Höchstgewinn"), rechts_), 0, 0);
-  lHGew_ = Textfeld(QStringLiteral("LHGew"), rechts_);
+  lHGew_ = Textfeld(QStringLiteral("LHGew"), rechts_, -1, GeldMuster);
   lHGew_->setAlignment(Qt::AlignRight);
   zahlen->addWidget(lHGew_, 0, 1);
   zahlen->addWidget(Beschriftung(QStringLiteral("am:"), rechts_), 0, 2, Qt::AlignRight);
-  lHGewWann_ = Textfeld(QStringLiteral("LHGewWann"), rechts_, 80);
+  lHGewWann_ = Textfeld(QStringLiteral("LHGewWann"), rechts_, 80, DatumsMuster());
   zahlen->addWidget(lHGewWann_, 0, 3);
   bZeig_ = new QToolButton(rechts_);
   bZeig_->setObjectName(QStringLiteral("BZeig"));
@@ -147,15 +161,15 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   connect(bZeig_, &QToolButton::clicked, this, &TFFrScheineN::BZeigClick);
   zahlen->addWidget(bZeig_, 0, 4);
   zahlen->addWidget(Beschriftung(QStringLiteral("Gesamtgewinn"), rechts_), 1, 0);
-  lGesGewinn_ = Textfeld(QStringLiteral("LGesGewinn"), rechts_);
+  lGesGewinn_ = Textfeld(QStringLiteral("LGesGewinn"), rechts_, -1, GeldMuster);
   lGesGewinn_->setAlignment(Qt::AlignRight);
   zahlen->addWidget(lGesGewinn_, 1, 1);
   zahlen->addWidget(Beschriftung(QStringLiteral("Anteil:"), rechts_), 1, 2, Qt::AlignRight);
-  lGesGewinnAnt_ = Textfeld(QStringLiteral("LGesGewinnAnt"), rechts_);
+  lGesGewinnAnt_ = Textfeld(QStringLiteral("LGesGewinnAnt"), rechts_, -1, GeldMuster);
   lGesGewinnAnt_->setAlignment(Qt::AlignRight);
   zahlen->addWidget(lGesGewinnAnt_, 1, 3, 1, 2);
   zahlen->addWidget(Beschriftung(QStringLiteral("Rücklauf-\nquote:"), rechts_), 2, 0);
-  lRL_ = Textfeld(QStringLiteral("LRL"), rechts_);
+  lRL_ = Textfeld(QStringLiteral("LRL"), rechts_, -1, QuotenMuster);
   lRL_->setAlignment(Qt::AlignRight);
   zahlen->addWidget(lRL_, 2, 1, 1, 2);
   zahlen->setColumnStretch(1, 1);
@@ -175,7 +189,7 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   g5_->setObjectName(QStringLiteral("G5"));
   g5_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   g5_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  g5_->setFixedSize(76 + 3 * 36 + 2, 2 * 19 + 4);
+  g5_->setFixedSize(76 + 3 * 36 + 2, 2 * 19 + 4);  // until its texts are set
   fuss->addWidget(g5_);
   fuss->addStretch(1);
   v->addLayout(fuss);
@@ -207,7 +221,11 @@ void TFFrScheineN::Fuellen(const QString& pfad, const QStringList& ziehungsDaten
   for (int s = 0; s < 6; ++s) schein_.kopf << kopf.Zelle(0, s);
   g3_->SetzeDaten(&schein_);
   g3_->SetzeSpaltenBreiten(breiten);
+  // The field grows for the name (a very long one scrolls in it, the tip shows it whole).
   lDatei_->setText(QFileInfo(pfad).fileName());
+  lDatei_->setToolTip(QFileInfo(pfad).fileName());
+  lDatei_->setCursorPosition(0);
+  FeldBreiteFuer(lDatei_, lDatei_->text().left(40));
   lReihen_->setText(QString::number(schein_.reihen.size()));
 
   // 5. The result table.
@@ -219,12 +237,14 @@ void TFFrScheineN::Fuellen(const QString& pfad, const QStringList& ziehungsDaten
 
   // 6. The summary.
   uebersicht_.SetzeZelle(0, 0, QStringLiteral("Gewinnklasse:"));
-  uebersicht_.SetzeZelle(1, 0, Zentriert(QStringLiteral("Anzahl:"), 76, schrift));
+  uebersicht_.SetzeZelle(1, 0, QStringLiteral("Anzahl:"));
   for (int k = 5; k >= 3; --k) uebersicht_.SetzeZelle(0, 6 - k, QString::fromLatin1(GewinnklasseFuer(k)->kurz));
   uebersicht_.muster = {QStringLiteral("Gewinnklasse:"), QStringLiteral("99999"), QStringLiteral("99999"), QStringLiteral("99999")};
   g5_->SetzeDaten(&uebersicht_);
-  g5_->SetzeSpaltenBreiten({76, 36, 36, 36});
   g5_->SetzeZeilenHoehe(19);
+  g5_->SetzeSpaltenBreiten({76, 36, 36, 36});
+  g5_->setFixedSize(g5_->Inhaltsgroesse().expandedTo(QSize(76 + 3 * 36 + 2, 2 * 19 + 4)));
+  uebersicht_.SetzeZelle(1, 0, Zentriert(QStringLiteral("Anzahl:"), g5_->columnWidth(0), schrift));
 
   ErgebnisMelden(gelesen, this);  // the rows read before a read error stay
   // 7. Repaint while further files are opened; user input waits until all are read.
@@ -241,8 +261,10 @@ void TFFrScheineN::ZiehungenAktualisieren(const QStringList& ziehungsDaten) {
 void TFFrScheineN::KlassenZeigen() {
   const QFont schrift = g5_->font();
   for (int k = 5; k >= 3; --k) {
+    // Centred in the column's width in use ("-" a little to the left, as it always stood).
     const QString text = ergebnis_.KlassenText(k);
-    uebersicht_.SetzeZelle(1, 6 - k, Zentriert(text, text == QLatin1String("-") ? 30 : 36, schrift));
+    const int breite = g5_->columnWidth(6 - k);
+    uebersicht_.SetzeZelle(1, 6 - k, Zentriert(text, text == QLatin1String("-") ? breite * 30 / 36 : breite, schrift));
   }
   g5_->Neu();
 }

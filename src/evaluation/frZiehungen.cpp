@@ -18,6 +18,7 @@
 #include "core/zahltext.h"
 #include "core/ziehungen.h"
 #include "platform/plattform.h"
+#include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
@@ -51,7 +52,9 @@ QString ZiehungenTabelle::Muster(int spalte) const {
 
 TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   setObjectName(QStringLiteral("PLinks"));
-  setFixedWidth(268 + 20);
+  // 288 pixels at the small font, wider where the font's texts need it; never stretched.
+  setMinimumWidth(268 + 20);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(6);
@@ -84,11 +87,14 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setFont(Fett(combo1_->font()));
   combo1_->setMaxVisibleItems(20);
-  combo1_->setMinimumWidth(120);
+  // As wide as one date needs: the extra date of a new draw does not widen it.
+  AuswahlBreiteFuer(combo1_, DatumAlsText(QDateAlsDatum(QDate(2088, 12, 28))));
   connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { Combo1Change(); });
   kopf->addWidget(combo1_, 1, 0);
 
   bHinzu_ = Knopf(QStringLiteral("BHinzu"), QStringLiteral("hinzu"), QStringLiteral("Ziehung hinzufügen"), box);
+  // Its captions change with the mode; the widest sets its width, so nothing moves.
+  KnopfBreiteFuer(bHinzu_, {bHinzu_->text(), QStringLiteral("Neue Ziehung"), QStringLiteral("Abbrechen")});
   connect(bHinzu_, &QPushButton::clicked, this, &TFfrZiehungen::BHinzuClick);
   kopf->addWidget(bHinzu_, 1, 1);
   auto* hinzuInfo =
@@ -129,10 +135,12 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   connect(feld_, &Zahlenfeld::Geklickt, this, &TFfrZiehungen::BLotAuswerten);
   bv->addWidget(feld_, 0, Qt::AlignHCenter);
 
+  bv->addSpacing(4);  // the red hint keeps clear of the last row of numbers
   auto* hinweis = new QHBoxLayout;
   auto* markieren = Beschriftung(QStringLiteral("Zahlen auf Website markieren, in Zwischenablage kopieren."), box, false, true);
   markieren->setObjectName(QStringLiteral("LHinweis"));
   markieren->setStyleSheet(QStringLiteral("color: #c62828;"));
+  UmbruchImRest(markieren);  // it wraps in the room the button leaves
   hinweis->addWidget(markieren, 1);
   bCopy_ = Knopf(QStringLiteral("BCopy"), QStringLiteral("einfuegen"), QStringLiteral("Aus Zwischen-\nablage einfügen"), box);
   connect(bCopy_, &QPushButton::clicked, this, &TFfrZiehungen::BCopyClick);

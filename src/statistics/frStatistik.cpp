@@ -13,6 +13,7 @@
 
 #include "core/datum.h"
 #include "core/ziehungen.h"
+#include "ui/fenstergroesse.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -96,7 +97,7 @@ QWidget* TFfrStatistik::ZeitraumLeiste() {
   bis_ = new QComboBox(w);
   bis_->setObjectName(QStringLiteral("ComboBis"));
   for (QComboBox* c : {von_, bis_}) {
-    c->setFixedWidth(94);
+    AuswahlBreiteFuer(c, DatumAlsText(QDateAlsDatum(QDate(2088, 12, 28))), 94);
     c->setMaxVisibleItems(20);
     connect(c, &QComboBox::currentIndexChanged, this, [this] { ZeitraumGeaendert(); });
   }
@@ -129,16 +130,32 @@ QWidget* TFfrStatistik::ZeitraumLeiste() {
 QWidget* TFfrStatistik::ZahlenPlatte() {
   auto* platte = new QFrame(this);
   platte->setObjectName(QStringLiteral("PZahlen"));
-  platte->setFixedSize(7 * 46 + 11, 5 * 17 + 10);
   const QFont klein = font();
+  // Tiles 18 x 17 and counts 27 wide at the small font, 46 pixels apart; wider and higher where
+  // the font needs it for two-digit numbers and for the counts of the whole history.
+  const QFontMetrics fm(klein);
+  const int kachelBreite = std::max(18, fm.horizontalAdvance(QStringLiteral("88")) + 4);
+  const int hoehe = std::max(17, fm.height() + 2);
+  // The whole history's counts are the largest the panel shows (a period's are smaller).
+  std::array<int, MaxZahl + 1> gesamt{};
+  int hoechste = 999;
+  for (const TGewZahlen& z : Ziehungen().Liste())
+    for (std::uint8_t n : z.GZ)
+      if (n >= 1 && n <= MaxZahl) hoechste = std::max(hoechste, ++gesamt[n]);
+  const QString breitesteZahl(static_cast<int>(QString::number(hoechste).size()), QLatin1Char('8'));
+  const int zaehlerBreite = std::max(27, fm.horizontalAdvance(breitesteZahl) + 6);
+  const int schritt = kachelBreite + zaehlerBreite + 1;
+  zaehlerVersatz_ = QPoint(kachelBreite, 1);
+  platte->setFixedSize(7 * schritt + 11, 5 * hoehe + 10);
   for (int k = 1; k <= MaxZahl; ++k) {
     const int c = (k - 1) % 7, r = (k - 1) / 7;
+    const QPoint ecke(schritt * c + 4, hoehe * r + 5);
     auto* kachel = new QLabel(QString::number(k), platte);
     kachel->setObjectName(QStringLiteral("TBStatNr%1").arg(k));
     kachel->setFont(klein);
     kachel->setAlignment(Qt::AlignCenter);
     kachel->setStyleSheet(QStringLiteral("background: rgb(0, 111, 111); color: white;"));
-    kachel->setGeometry(46 * c + 4, 17 * r + 5, 18, 17);
+    kachel->setGeometry(QRect(ecke, QSize(kachelBreite, hoehe)));
     auto* zaehler = new QLabel(platte);
     zaehler->setObjectName(QStringLiteral("TBStatW%1").arg(k));
     zaehler->setFont(klein);
@@ -147,8 +164,8 @@ QWidget* TFfrStatistik::ZahlenPlatte() {
     zaehler->setFrameShadow(QFrame::Sunken);
     zaehler->setAutoFillBackground(true);
     zaehler->setStyleSheet(QStringLiteral("background: palette(button); color: black;"));
-    zaehler->setGeometry(46 * c + 22, 17 * r + 6, 27, 17);
-    eNrEcke_[static_cast<std::size_t>(k)] = QPoint(46 * c + 4, 17 * r + 5);
+    zaehler->setGeometry(QRect(ecke + zaehlerVersatz_, QSize(zaehlerBreite, hoehe)));
+    eNrEcke_[static_cast<std::size_t>(k)] = ecke;
     kacheln_[static_cast<std::size_t>(k)] = kachel;
     zaehler_[static_cast<std::size_t>(k)] = zaehler;
   }
@@ -172,11 +189,13 @@ QWidget* TFfrStatistik::SortierLeiste() {
   return w;
 }
 
-void TFfrStatistik::Einrichten(TabellenAnsicht* ansicht, int spaltenBreite) {
+void TFfrStatistik::Einrichten(TabellenAnsicht* ansicht, const QList<int>& breiten) {
   ansicht->SetzeZeilenHoehe(16);
   ansicht->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ansicht->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  ansicht->setFixedWidth(spaltenBreite + ansicht->verticalScrollBar()->sizeHint().width() + 2 * ansicht->frameWidth());
+  ansicht->SetzeSpaltenBreiten(breiten);
+  // As wide as its columns (grown for the font's widest texts) and the scroll bar.
+  ansicht->setFixedWidth(ansicht->sizeHint().width());
 }
 
 QWidget* TFfrStatistik::AbwesenheitsGruppe() {
@@ -192,7 +211,9 @@ QWidget* TFfrStatistik::AbwesenheitsGruppe() {
   QList<int> breiten{46};
   for (int n = 1; n <= MaxZahl; ++n) breiten << 27;
   abwesenheit_->SetzeSpaltenBreiten(breiten);
-  abwesenheit_->setFixedHeight(2 * 18 + 4 + abwesenheit_->horizontalScrollBar()->sizeHint().height());
+  // The header column stays while the numbers scroll sideways.
+  abwesenheit_->FesteKopfspalte();
+  abwesenheit_->setFixedHeight(abwesenheit_->Inhaltsgroesse().height() + abwesenheit_->horizontalScrollBar()->sizeHint().height());
   return Gruppe(QStringLiteral("Wie oft sind Zahlen ausgeblieben"), abwesenheit_, this);
 }
 
@@ -200,13 +221,11 @@ TabellenAnsicht* TFfrStatistik::Rangliste(int k, bool haeufigste, QWidget* elter
   const std::size_t i = static_cast<std::size_t>(2 * k + (haeufigste ? 0 : 1));
   auto* ansicht = new TabellenAnsicht(eltern);
   ansicht->setObjectName(QStringLiteral("G%1%2").arg(haeufigste ? QStringLiteral("Haeufig") : QStringLiteral("Selten")).arg(k));
-  Einrichten(ansicht, 43 + 60 + 37);
   RanglistenTabelle& daten = listenDaten_[i];
-  const QFont f = ansicht->font();
   daten.kopf = {QStringLiteral("Rang"), QStringLiteral("Kombi"), QStringLiteral("Anz.")};
   daten.tabelle = &Kombis(k);
   ansicht->SetzeDaten(&daten);
-  ansicht->SetzeSpaltenBreiten({43, 60, 37});
+  Einrichten(ansicht, {43, 60, 37});
   listenAnsichten_[i] = ansicht;
   return ansicht;
 }
@@ -314,11 +333,9 @@ QWidget* TFfrStatistik::SuchSeite() {
   rv->addLayout(kopf);
   suche_ = new TabellenAnsicht(rechts);
   suche_->setObjectName(QStringLiteral("GSuche"));
-  Einrichten(suche_, 23 + 57 + 62);
-  const QFont f = suche_->font();
   sucheDaten_.kopf = {QStringLiteral("Nr."), QStringLiteral("Datum"), QStringLiteral("mit...")};
   suche_->SetzeDaten(&sucheDaten_);
-  suche_->SetzeSpaltenBreiten({23, 57, 62});
+  Einrichten(suche_, {23, 57, 62});
   rv->addWidget(suche_, 1);
   h->addWidget(Gruppe(QStringLiteral("Aufgetreten am"), rechts, seite), 1);
   return seite;
@@ -332,6 +349,7 @@ QWidget* TFfrStatistik::Reiter() {
   reiter_->addTab(KombiSeite(4), QStringLiteral("4er Kombis"));
   reiter_->addTab(SuchSeite(), QStringLiteral("Kombi-Suche"));
   reiter_->setCurrentIndex(2);
+  reiter_->setUsesScrollButtons(false);  // every tab's caption whole: the frame grows for them
   return reiter_;
 }
 
@@ -401,7 +419,7 @@ void TFfrStatistik::StatistikAbsteigend() {
     for (int p = 1; p <= MaxZahl; ++p) {
       const int n = folge[static_cast<std::size_t>(p - 1)];
       kacheln_[static_cast<std::size_t>(p)]->setText(QString::number(n));
-      zaehler_[static_cast<std::size_t>(n)]->move(eNrEcke_[static_cast<std::size_t>(p)] + QPoint(20, 2));
+      zaehler_[static_cast<std::size_t>(n)]->move(eNrEcke_[static_cast<std::size_t>(p)] + zaehlerVersatz_);
     }
     sortiert_ = true;
     bSort_->setIcon(Symbol(QStringLiteral("sortiert")));
@@ -409,7 +427,7 @@ void TFfrStatistik::StatistikAbsteigend() {
   } else {
     for (int n = 1; n <= MaxZahl; ++n) {
       kacheln_[static_cast<std::size_t>(n)]->setText(QString::number(n));
-      zaehler_[static_cast<std::size_t>(n)]->move(eNrEcke_[static_cast<std::size_t>(n)] + QPoint(20, 2));
+      zaehler_[static_cast<std::size_t>(n)]->move(eNrEcke_[static_cast<std::size_t>(n)] + zaehlerVersatz_);
     }
     sortiert_ = false;
     bSort_->setIcon(Symbol(QStringLiteral("sortieren")));

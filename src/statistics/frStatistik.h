@@ -67,6 +67,8 @@ class TFfrStatistik : public QGroupBox {
 
   bool Sortiert() const { return sortiert_; }
   QPoint Ecke(int platz) const { return eNrEcke_[static_cast<std::size_t>(platz)]; }
+  // Where a count stands from its tile's corner: right beside the tile, sorted or not.
+  QPoint ZaehlerVersatz() const { return zaehlerVersatz_; }
   QLabel* Kachel(int platz) const { return kacheln_[static_cast<std::size_t>(platz)]; }
   QLabel* ZaehlLabel(int n) const { return zaehler_[static_cast<std::size_t>(n)]; }
   QComboBox* Von() const { return von_; }
@@ -89,7 +91,7 @@ class TFfrStatistik : public QGroupBox {
   QWidget* KombiSeite(int k);
   QWidget* SuchSeite();
   TabellenAnsicht* Rangliste(int k, bool haeufigste, QWidget* eltern);
-  void Einrichten(TabellenAnsicht* ansicht, int spaltenBreite);
+  void Einrichten(TabellenAnsicht* ansicht, const QList<int>& breiten);
   void ZaehlerZeigen(const Zaehlung& z);
   void AbwesenheitZeigen();
   void LaufSperren(bool sperren);
@@ -98,6 +100,7 @@ class TFfrStatistik : public QGroupBox {
   bool fensterFertig_ = false;
   bool sortiert_ = false;
   std::array<QPoint, MaxZahl + 1> eNrEcke_{};
+  QPoint zaehlerVersatz_;
   std::array<QLabel*, MaxZahl + 1> kacheln_{};
   std::array<QLabel*, MaxZahl + 1> zaehler_{};
   std::array<QToolButton*, MaxZahl + 1> suchKnoepfe_{};

@@ -8,6 +8,7 @@
 #include "core/programmwerte.h"
 #include "statistics/frStatistik.h"
 #include "statistics/kombinationen.h"
+#include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "update/transfer.h"
 
@@ -28,8 +29,8 @@ TFStatistik::TFStatistik() : QMainWindow(nullptr) {
   datei->addAction(beenden);
   Aktionen::FensterLeiste(this, {AktionsId::Eingabe, AktionsId::Update, AktionsId::NueberK, AktionsId::Kalender, AktionsId::Rechner});
 
-  frame_ = new TFfrStatistik(this);
-  setCentralWidget(frame_);
+  frame_ = new TFfrStatistik;
+  setCentralWidget(new Rollflaeche(frame_, this));
   frame_->Aufbauen();
   // Yes to the download of missing draws: the update window downloads at once, this window goes.
   connect(frame_, &TFfrStatistik::DownloadGewuenscht, this, [this] {
@@ -38,8 +39,8 @@ TFStatistik::TFStatistik() : QMainWindow(nullptr) {
     close();
   });
 
-  // Client area: the frame's width plus 10, 711 pixels high; centred on the main window.
-  const int breite = std::max(frame_->minimumSizeHint().width(), 7 * 46 + 11 + 10) + 10;
-  resize(breite, 711 + menuBar()->sizeHint().height());
+  // Client area: the frame's width plus 10, 711 pixels high, or what the font needs; centred on the
+  // main window.
+  FensterGroesseSetzen(this, QSize(7 * 46 + 11 + 10 + 10, 711 + menuBar()->sizeHint().height()));
   AmHauptfensterZentrieren(this);
 }

@@ -27,6 +27,7 @@
 #include "core/zahltext.h"
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
+#include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/reihenspeichern.h"
@@ -81,7 +82,7 @@ TFZufall::TFZufall() : QMainWindow(nullptr) {
 
   connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
 
-  auto* mitte = new QWidget(this);
+  auto* mitte = new QWidget;
   auto* h = new QHBoxLayout(mitte);
   h->setContentsMargins(5, 5, 5, 5);
   h->setSpacing(6);
@@ -91,14 +92,14 @@ TFZufall::TFZufall() : QMainWindow(nullptr) {
   auswahl->addWidget(AuswahlPanel(Gruppe::Killer, QStringLiteral("Quotenkiller")), 0, 1);
   auswahl->addWidget(AuswahlPanel(Gruppe::Bank, QStringLiteral("Bankzahlen")), 1, 0);
   auswahl->addWidget(AuswahlPanel(Gruppe::Favorit, QStringLiteral("Favoriten")), 1, 1);
-  auswahl->setRowStretch(2, 1);
+  auswahl->setRowStretch(1, 1);  // the lower panels reach down to the window's bottom
   h->addLayout(auswahl);
   h->addWidget(ErgebnisPanel(), 1);
   h->addWidget(RechteSpalte());
-  setCentralWidget(mitte);
+  setCentralWidget(new Rollflaeche(mitte, this));
 
-  // Client area 486 high, 610 + distribution view + 10 wide.
-  resize(610 + 240 + 10, 486 + oben->sizeHint().height() + 40);
+  // Client area 486 high, 610 + distribution view + 10 wide, or what the font needs.
+  FensterGroesseSetzen(this, QSize(610 + 240 + 10, 486 + oben->sizeHint().height() + 40));
   AmHauptfensterZentrieren(this);
 }
 
@@ -169,6 +170,7 @@ QWidget* TFZufall::AuswahlPanel(Gruppe gruppe, const QString& titel) {
     knoepfe_[static_cast<std::size_t>(gr)][static_cast<std::size_t>(n)] = static_cast<QPushButton*>(block->Knopf(n));
   connect(block, &Zahlenfeld::Geklickt, this, [this, gr](int n) { BLotUrClick(gr * 100 + n); });
   v->addWidget(block, 0, Qt::AlignHCenter);
+  v->addStretch(1);  // heading and numbers stay at the top of a taller panel
   return panel;
 }
 
@@ -199,7 +201,9 @@ QWidget* TFZufall::ErgebnisPanel() {
   raster_->SetzeDaten(&rasterDaten_);
   raster_->SetzeSpaltenBreiten(breiten);
   raster_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  raster_->setFixedWidth(190 + raster_->verticalScrollBar()->sizeHint().width() + 2 * raster_->frameWidth());
+  raster_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // As wide as its columns (six-digit row numbers at the font in use) and the scroll bar.
+  raster_->setFixedWidth(raster_->sizeHint().width());
   rasterDaten_.auswahl = &auswahl_;
   v->addWidget(raster_, 1);
   bCsv_ = new QPushButton(Symbol(QStringLiteral("export")), QStringLiteral("Im &CSV-Format speichern..."), panel);
@@ -217,7 +221,9 @@ QWidget* TFZufall::ErgebnisPanel() {
 
 QWidget* TFZufall::RechteSpalte() {
   auto* spalte = new QWidget;
-  spalte->setFixedWidth(240);
+  // 240 pixels at the small font, as wide as the distribution view at the font in use.
+  spalte->setMinimumWidth(240);
+  spalte->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
   auto* v = new QVBoxLayout(spalte);
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(6);
@@ -258,23 +264,32 @@ QWidget* TFZufall::Verteilung() {
   kopf->adjustSize();
   const int h = kopf->height();
   const QFont klein = font();
+  // Labels 32 x 17 over count fields 32 x 21, 33 pixels apart, at the small font; wider and higher
+  // where the font needs it for the largest count there can be: the rows are different from each
+  // other, so a number is in at most 46,376 of them.
+  const QFontMetrics fm(klein), fett(Fett(klein));
+  const int breite = std::max(32, fett.horizontalAdvance(QStringLiteral("46376")) + 4);
+  const int nrHoehe = std::max(17, fm.height() + 2), wHoehe = std::max(21, fett.height() + 4);
+  const int schritt = breite + 1, zeile = nrHoehe + wHoehe + 2;
   for (int i = 1; i <= 5; ++i)
     for (int j = 1; j <= 7; ++j) {
       const int a = (i - 1) * 7 + j;
+      const QPoint oben((j - 1) * schritt + 5, (i - 1) * zeile + h + 8);
       auto* nr = new QLabel(QString::number(a), ansicht);
       nr->setObjectName(QStringLiteral("BStatNr%1").arg(a));
       nr->setFont(klein);
       nr->setAlignment(Qt::AlignCenter);
       nr->setStyleSheet(QStringLiteral("background: rgb(0, 55, 55); color: rgb(183, 255, 183);"));
-      nr->setGeometry((j - 1) * 33 + 5, (i - 1) * 40 + h + 8, 32, 17);
+      nr->setGeometry(QRect(oben, QSize(breite, nrHoehe)));
       auto* w = new QLabel(ansicht);
       w->setObjectName(QStringLiteral("BStatW%1").arg(a));
       w->setFont(Fett(klein));
       w->setAlignment(Qt::AlignCenter);
       w->setAutoFillBackground(true);
       w->setStyleSheet(QStringLiteral("background: palette(button); color: black;"));
-      const QPoint heim((j - 1) * 33 + 5, (i - 1) * 23 + i * 17 + h + 7);
-      w->setGeometry(QRect(heim, QSize(32, 21)));
+      // Each count field sits directly under its label.
+      const QPoint heim = oben + QPoint(0, nrHoehe);
+      w->setGeometry(QRect(heim, QSize(breite, wHoehe)));
       eNrEcke_[static_cast<std::size_t>(a)] = heim;
       nummern_[static_cast<std::size_t>(a)] = nr;
       zaehler_[static_cast<std::size_t>(a)] = w;
@@ -282,9 +297,11 @@ QWidget* TFZufall::Verteilung() {
   bSort_ = new QPushButton(Symbol(QStringLiteral("sortieren")), QStringLiteral("Aufsteigend sortieren"), ansicht);
   bSort_->setObjectName(QStringLiteral("BSort"));
   connect(bSort_, &QPushButton::clicked, this, &TFZufall::BSortClick);
+  KnopfBreiteFuer(bSort_, {bSort_->text(), QStringLiteral("Von 1 bis 35 sortieren")});
   const int leiste = bSort_->sizeHint().height() + 6;
-  bSort_->setGeometry(5, 5 * (17 + 21) + h + 20, 240 - 10, leiste - 6);
-  ansicht->setFixedSize(7 * 32 + 16, leiste + 5 * (17 + 21) + h + 26);
+  const int innen = std::max({7 * schritt - 1, 240 - 10, bSort_->minimumWidth(), kopf->width()});
+  bSort_->setGeometry(5, 5 * zeile + h + 12, innen, leiste - 6);
+  ansicht->setFixedSize(innen + 10, leiste + 5 * zeile + h + 16);
   return ansicht;
 }
 

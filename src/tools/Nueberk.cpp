@@ -14,6 +14,7 @@
 #include "core/meldung.h"
 #include "core/programmwerte.h"
 #include "tools/binomial.h"
+#include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
@@ -73,6 +74,8 @@ TFNueberK::TFNueberK() : QWidget(nullptr, Qt::Window) {
   QFont f = ergebnis_->font();
   f.setBold(true);
   ergebnis_->setFont(f);
+  // Wide enough for the largest result of two-digit numbers, 99 über 49.
+  FeldBreiteFuer(ergebnis_, GanzzahlGruppiert(NueberKExakt(99, 49)));
   g->addWidget(ergebnis_, 1, 3);
   g->setColumnStretch(3, 1);
   auto* hilfe = new QToolButton(this);
@@ -92,7 +95,7 @@ TFNueberK::TFNueberK() : QWidget(nullptr, Qt::Window) {
 
   connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
 
-  resize(370, 222);
+  FensterGroesseSetzen(this, QSize(370, 222));
   AmHauptfensterZentrieren(this);
 }
 

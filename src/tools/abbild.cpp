@@ -22,6 +22,7 @@
 #include "tools/jpeg.h"
 #include "ui/abbilddienst.h"
 #include "ui/dateidialoge.h"
+#include "ui/fenstergroesse.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 
@@ -66,6 +67,7 @@ TFAbbild::TFAbbild() : QMainWindow(nullptr) {
   addToolBar(Qt::TopToolBarArea, zweite);
   QAction* speichern = zweite->addAction(Symbol(QStringLiteral("speichern")), QStringLiteral("Abbild speichern..."));
   speichern->setObjectName(QStringLiteral("BSpeichern"));
+  speichern->setIconText(speichern->text());  // the button keeps its dots
   connect(speichern, &QAction::triggered, this, &TFAbbild::BSpeichernClick);
   auto* gruppe = new QGroupBox(QStringLiteral("Bild-Qualität"), zweite);
   auto* gh = new QHBoxLayout(gruppe);
@@ -79,6 +81,13 @@ TFAbbild::TFAbbild() : QMainWindow(nullptr) {
   qualitaet_->setMinimumWidth(60);
   gh->addWidget(qualitaet_);
   gh->addWidget(GrossesZeichen(QStringLiteral("+"), gruppe));
+  // The quality the picture is saved with, as a number.
+  auto* wert = new QLabel(QString::number(qualitaet_->value()), gruppe);
+  wert->setObjectName(QStringLiteral("LQualitaet"));
+  wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  wert->setMinimumWidth(QFontMetrics(wert->font()).horizontalAdvance(QStringLiteral("100")) + 4);
+  connect(qualitaet_, &QSlider::valueChanged, wert, [wert](int q) { wert->setText(QString::number(q)); });
+  gh->addWidget(wert);
   zweite->addWidget(gruppe);
   auto* abstand = new QWidget(zweite);
   abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -165,8 +174,9 @@ TFAbbild* PanelAbbild(QWidget* panel, const QString& titel, int abschneiden) {
   FensterRegistrieren(fenster, QStringLiteral("FAbbild%1").arg(++zaehler));
   fenster->setWindowTitle(titel);
   fenster->SetzeBild(bild);
-  // Client area: the picture plus the two 40-pixel tool bars.
-  fenster->resize(breite, hoehe + 80);
+  // Client area: the picture plus the two 40-pixel tool bars; wider where the tool bars' captions
+  // need it, never beyond the screen (the picture then scrolls).
+  FensterGroesseSetzen(fenster, QSize(breite, hoehe + 80));
   fenster->show();
   return fenster;
 }

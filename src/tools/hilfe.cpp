@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "core/programmwerte.h"
+#include "ui/fenstergroesse.h"
 #include "ui/skin.h"
 
 namespace {
@@ -99,7 +100,7 @@ HilfeFenster::HilfeFenster() {
   teiler->setStretchFactor(1, 1);
   teiler->setSizes({230, 630});
   setCentralWidget(teiler);
-  resize(860, 600);
+  FensterGroesseSetzen(this, QSize(860, 600));
 }
 
 void HilfeFenster::Thema(int thema) {

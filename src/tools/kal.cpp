@@ -9,6 +9,7 @@
 #include "app/navigation.h"
 #include "core/datum.h"
 #include "core/programmwerte.h"
+#include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "ui/skin.h"
 
@@ -47,6 +48,6 @@ TFKal::TFKal() : QWidget(nullptr, Qt::Window) {
 
   connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::hide);
 
-  resize(368, 282);
+  FensterGroesseSetzen(this, QSize(368, 282));
   AmHauptfensterZentrieren(this);
 }

@@ -51,7 +51,7 @@ QToolBar* NeueWerkzeugleiste(QWidget* eltern) {
   leiste->setMovable(false);
   leiste->setFloatable(false);
   leiste->setIconSize(QSize(26, 26));
-  leiste->setFixedHeight(40);
+  leiste->setMinimumHeight(40);
   leiste->setToolButtonStyle(Qt::ToolButtonIconOnly);
   leiste->setContextMenuPolicy(Qt::PreventContextMenu);
   return leiste;
@@ -69,7 +69,7 @@ QAction* Fussleiste(QWidget* fenster, const QString& beschriftung) {
   auto* leiste = new QToolBar(fenster);
   leiste->setObjectName(QStringLiteral("Fussleiste"));
   leiste->setMovable(false);
-  leiste->setFixedHeight(40);
+  leiste->setMinimumHeight(40);
   leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   auto* abstand = new QWidget(leiste);
   abstand->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -96,10 +96,11 @@ QLineEdit* ZiffernFeld(const QString& name, const QString& text, int laenge, int
   e->setValidator(new QRegularExpressionValidator(
       QRegularExpression(laenge > 0 ? QStringLiteral("[0-9]{0,%1}").arg(laenge) : QStringLiteral("[0-9]*")), e));
   if (laenge > 0) e->setMaxLength(laenge);
-  const int ziffern = laenge > 0 ? laenge : 8;
+  const int ziffern = laenge > 0 ? laenge : 6;
   QFont fett = e->font();
   fett.setBold(true);
   e->setMinimumWidth(std::max(breite, QFontMetrics(fett).horizontalAdvance(QString(ziffern, QLatin1Char('8'))) + 16));
+  if (laenge > 0) e->setMaximumWidth(e->minimumWidth());  // a few digits need no stretching
   return e;
 }
 

@@ -18,7 +18,8 @@ bool FensterDeckkraftMoeglich();
 // An icon of the bundled set by its name ("oeffnen", "speichern", ...).
 QIcon Symbol(const QString& name);
 
-// The tool bar of a window: 40 pixels high, buttons with pictures and no captions.
+// The tool bar of a window: 40 pixels high (more where its contents need it), buttons with pictures
+// and no captions.
 QToolBar* NeueWerkzeugleiste(QWidget* eltern);
 // A picture button of a tool bar; objectName is the button's name.
 QAction* WerkzeugKnopf(QToolBar* leiste, const QString& name, const QString& symbol, const QString& hinweis);
@@ -39,7 +40,7 @@ QPushButton* Knopf(const QString& name, const QString& symbol, const QString& te
 QToolButton* Bildknopf(const QString& name, const QIcon& bild, const QString& hinweis, QWidget* eltern, QSize groesse = QSize());
 class QLineEdit;
 // A field that takes only the digits 0 to 9 (and backspace), at most laenge of them (0: no limit);
-// at least breite pixels wide, wider where its font needs it for laenge (or 8) digits.
+// at least breite pixels wide, wider where its font needs it for laenge (or 6) digits.
 QLineEdit* ZiffernFeld(const QString& name, const QString& text, int laenge, int breite, QWidget* eltern);
 
 // The font with this weight.

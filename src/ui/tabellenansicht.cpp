@@ -5,8 +5,10 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "ui/zentrieren.h"
 
@@ -112,11 +114,12 @@ void TabellenAnsicht::SetzeSpaltenBreiten(const QList<int>& breiten) {
     for (int z = 1; z < probe; ++z) breite = std::max(breite, fm.horizontalAdvance(daten->Zelle(z, s).trimmed()) + 8);
     setColumnWidth(s, breite);
   }
-  if (verticalHeader()->isVisible()) {
-    int kopfspalte = 0;
+  if (!verticalHeader()->isHidden()) {
+    int kopfspalte = kopf.horizontalAdvance(daten->Zelle(0, 0).trimmed());
     for (int z = 1; z < daten->Zeilen(); ++z) kopfspalte = std::max(kopfspalte, kopf.horizontalAdvance(daten->Zelle(z, 0)));
     verticalHeader()->setFixedWidth(std::max(kopfspalte_, kopfspalte + 8));
   }
+  updateGeometry();
 }
 
 void TabellenAnsicht::SetzeZeilenHoehe(int hoehe) {
@@ -131,15 +134,39 @@ void TabellenAnsicht::FesteKopfspalte() {
   setColumnHidden(0, true);
   verticalHeader()->show();
   verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The column's own header stands in the corner above it, in the headers' look.
+  ecke_ = new QLabel(this);
+  ecke_->setObjectName(QStringLiteral("Ecke"));
+  ecke_->setAutoFillBackground(true);
+  ecke_->setBackgroundRole(QPalette::Button);
+  ecke_->setFont(horizontalHeader()->font());
+  ecke_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  ecke_->setIndent(2);
   SetzeSpaltenBreiten(spaltenBreiten_);
 }
 
+void TabellenAnsicht::updateGeometries() {
+  QTableView::updateGeometries();
+  if (!ecke_) return;
+  ecke_->setText(modell_.Daten() ? modell_.Daten()->Zelle(0, 0).trimmed() : QString());
+  ecke_->setGeometry(frameWidth(), frameWidth(), verticalHeader()->width(), horizontalHeader()->height());
+  ecke_->raise();
+}
+
 QSize TabellenAnsicht::Inhaltsgroesse() const {
-  int breite = 2 * frameWidth() + (verticalHeader()->isVisible() ? verticalHeader()->width() : 0);
+  int breite = 2 * frameWidth() + (!verticalHeader()->isHidden() ? verticalHeader()->width() : 0);
   for (int s = 0; s < modell_.columnCount(); ++s)
     if (!isColumnHidden(s)) breite += columnWidth(s);
   const int hoehe = 2 * frameWidth() + horizontalHeader()->height() + modell_.rowCount() * verticalHeader()->defaultSectionSize();
   return {breite, hoehe};
+}
+
+QSize TabellenAnsicht::sizeHint() const {
+  // A table with a fixed header column scrolls sideways by design: it asks for no more than Qt's.
+  if (ecke_) return QTableView::sizeHint();
+  int breite = Inhaltsgroesse().width();
+  if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) breite += verticalScrollBar()->sizeHint().width();
+  return {breite, QTableView::sizeHint().height()};
 }
 
 int TabellenAnsicht::ErsteSichtbareZeile() const {

@@ -62,6 +62,9 @@ class TabellenAnsicht : public QTableView {
   void FesteKopfspalte();
   // Width and height of all columns and rows (a table that never scrolls).
   QSize Inhaltsgroesse() const;
+  // As wide as all columns (and the scroll bar) need, unless it has a fixed header column; as high
+  // as Qt's tables ask for.
+  QSize sizeHint() const override;
 
   // The look of a data cell (row >= 1, column >= 1) from the model's roles.
   ZellStil Stil(int zeile, int spalte) const;
@@ -78,12 +81,14 @@ class TabellenAnsicht : public QTableView {
 
  protected:
   void keyPressEvent(QKeyEvent* ereignis) override;
+  void updateGeometries() override;
   void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
  private:
   TabellenModell modell_;
   QList<int> spaltenBreiten_;
-  int kopfspalte_ = 0;  // the given width of a fixed header column
+  int kopfspalte_ = 0;            // the given width of a fixed header column
+  class QLabel* ecke_ = nullptr;  // the header of a fixed header column, above it
 };
 
 // Paints the cells: data cells in the look their roles give (2 pixels below the top, clipped,

@@ -19,6 +19,7 @@
 #include "core/programmwerte.h"
 #include "core/ziehungen.h"
 #include "platform/plattform.h"
+#include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
@@ -115,8 +116,8 @@ TFUpdate::TFUpdate() : QWidget(nullptr, Qt::Window) {
 
   connect(Fussleiste(this, QStringLiteral("Sch&ließen")), &QAction::triggered, this, &QWidget::close);
 
-  // 311 x 289, or as high as the wrapped texts need in the desktop's font.
-  resize(311, std::max(289, v->totalHeightForWidth(311)));
+  // 311 x 289, or as wide and high as the texts need in the desktop's font.
+  FensterGroesseSetzen(this, QSize(311, 289));
   AmHauptfensterZentrieren(this);
 }
 

@@ -1,4 +1,5 @@
-// Test main: offscreen Qt, German formats, the program's skin.
+// Test main: offscreen Qt on a screen of known size (1920 x 1080, or the file KELVARO_TESTBILDSCHIRM
+// names), German formats, the program's skin.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
@@ -8,7 +9,12 @@
 #include "ui/skin.h"
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
+  if (plattform.isEmpty() || plattform == "offscreen") {
+    QByteArray bildschirm = qgetenv("KELVARO_TESTBILDSCHIRM");
+    if (bildschirm.isEmpty()) bildschirm = TESTBILDSCHIRM;
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + bildschirm);
+  }
   QApplication app(argc, argv);
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   Werte().geldFormat = QLocale();
