@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include <QThread>
+#include <QVariantAnimation>
 
 #include "core/programmwerte.h"
 #include "tools/hilfe.h"
@@ -46,8 +46,13 @@ void TFStart::WeiterClick() {
 }
 
 void TFStart::closeEvent(QCloseEvent* ereignis) {
+  // The screen stays until the fade is over; then it closes (and goes) for good. A plain switch is
+  // over at once.
   Ueberblenden();
-  ereignis->accept();
+  if (ausgeblendet_)
+    ereignis->accept();
+  else
+    ereignis->ignore();
 }
 
 void TFStart::Ueberblenden() {
@@ -61,13 +66,25 @@ void TFStart::Ueberblenden() {
   }
   if (!FensterDeckkraftMoeglich()) {
     if (hauptfenster_) hauptfenster_->setWindowOpacity(1.0);
+    ausgeblendet_ = true;
     return;
   }
-  for (int v = 1; v <= 255; ++v) {
+  // 255 steps, the main window one 255th more opaque and the start screen one less each, while
+  // the event loop goes on: the main window can be used during the fade.
+  auto* blende = new QVariantAnimation(this);
+  blende->setObjectName(QStringLiteral("Blende"));
+  blende->setStartValue(1);
+  blende->setEndValue(255);
+  blende->setDuration(Blendendauer);
+  connect(blende, &QVariantAnimation::valueChanged, this, [this](const QVariant& wert) {
+    const int v = wert.toInt();
     if (hauptfenster_) hauptfenster_->setWindowOpacity(v / 255.0);
-    QCoreApplication::processEvents();
     setWindowOpacity((255 - v) / 255.0);
-    QThread::msleep(1);
-    QCoreApplication::processEvents();
-  }
+  });
+  connect(blende, &QVariantAnimation::finished, this, [this] {
+    if (hauptfenster_) hauptfenster_->setWindowOpacity(1.0);
+    ausgeblendet_ = true;
+    close();
+  });
+  blende->start(QAbstractAnimation::DeleteWhenStopped);
 }

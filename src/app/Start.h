@@ -26,8 +26,10 @@ class TFStart : public QWidget {
   void WeiterClick();
   void Ueberblenden();
 
+  static constexpr int Blendendauer = 400;  // milliseconds of the cross-fade
   bool initializationDone_ = false;
-  bool ueberblendet_ = false;
+  bool ueberblendet_ = false;  // the fade has begun
+  bool ausgeblendet_ = false;  // the fade is over
   QPushButton* weiter_;
   QPointer<QWidget> hauptfenster_;
 };

@@ -29,6 +29,7 @@
 #include "entry/textimport.h"
 #include "ui/dateidialoge.h"
 #include "ui/fenstergroesse.h"
+#include "ui/hauptknopf.h"
 #include "ui/hilfedienst.h"
 #include "ui/hintergrund.h"
 #include "ui/meldungen.h"
@@ -184,6 +185,7 @@ QWidget* TFEingabe::Mitte() {
 
   m1_ = new QPlainTextEdit(mitte);
   m1_->setObjectName(QStringLiteral("M1"));
+  m1_->setTabChangesFocus(true);  // rows hold no tabs: Tab goes on to the next control
   m1_->setLineWrapMode(QPlainTextEdit::NoWrap);
   m1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -230,6 +232,7 @@ QWidget* TFEingabe::Mitte() {
   fuss->addWidget(cbPlus_);
   auto* uebertragen = Knopf(QStringLiteral("BUebertragen"), QStringLiteral("start"), QStringLiteral("Reihen in Tabelle übertragen"), mitte);
   connect(uebertragen, &QPushButton::clicked, this, &TFEingabe::UebertragenClick);
+  HauptknopfSetzen(this, uebertragen);  // Return outside the text field
   fuss->addWidget(uebertragen, 0, Qt::AlignRight);
   v->addLayout(fuss);
   return mitte;

@@ -51,6 +51,7 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
   ziehungen_ = new TFfrZiehungen(inhalt);
   spalten->addWidget(ziehungen_);
   spalten->addWidget(RechterTeil(), 1);
+  auto* rolle = new Rollflaeche(inhalt, mitte);  // now, so that the columns come first in the tab order
 
   // Bottom bar: the maker's logo, "Schließen".
   auto* fuss = new QHBoxLayout;
@@ -68,9 +69,12 @@ TFAuswertung::TFAuswertung(QWidget* eltern) : QMainWindow(eltern) {
   auto* ganz = new QVBoxLayout(mitte);
   ganz->setContentsMargins(0, 0, 0, 0);
   ganz->setSpacing(0);
-  ganz->addWidget(new Rollflaeche(inhalt, mitte), 1);
+  ganz->addWidget(rolle, 1);
   ganz->addLayout(fuss);
   setCentralWidget(mitte);
+  // Tab order: the draws column, the tickets side, "Schließen", the logo last.
+  ziehungen_->TabFolgeSetzen();
+  setTabOrder(schliessen, logo);
 
   // Client area 925 x 679 below the menu bar, or what the font needs, centred on the screen.
   FensterGroesseSetzen(this, QSize(925, 679 + menuBar()->sizeHint().height()));
@@ -220,6 +224,9 @@ QWidget* TFAuswertung::DateienEinlesen(const QString& pfad) {
   panel->setObjectName(QStringLiteral("fr%1").arg(t));
   layout->addWidget(panel);
   tabs_->addTab(tab, QFileInfo(pfad).completeBaseName());
+  // A ticket's panel comes right after the tabs, before "Schließen".
+  setTabOrder(tabs_, tab);
+  panel->TabFolgeSetzen();
   panel->Fuellen(pfad, ziehungen_->DatumsTexte());
   return tab;
 }

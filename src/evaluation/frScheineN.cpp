@@ -17,6 +17,7 @@
 #include "core/ziehungen.h"
 #include "ui/abbilddienst.h"
 #include "ui/fenstergroesse.h"
+#include "ui/hauptknopf.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -29,6 +30,7 @@ QLineEdit* Textfeld(const QString& name, QWidget* eltern, int breite = -1, const
   auto* e = new QLineEdit(eltern);
   e->setObjectName(name);
   e->setReadOnly(true);
+  e->setFocusPolicy(Qt::ClickFocus);  // shown values: Tab passes them by, the mouse can copy them
   if (breite > 0) e->setMinimumWidth(breite);
   if (!muster.isEmpty()) FeldBreiteFuer(e, muster);
   if (breite > 0) e->setFixedWidth(e->minimumWidth());
@@ -133,8 +135,8 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   wahl->addWidget(combo2_, 1, 1);
   bStart_ = new QPushButton(Symbol(QStringLiteral("start")), QStringLiteral("Start"), rechts_);
   bStart_->setObjectName(QStringLiteral("BStart"));
-  bStart_->setDefault(true);
   connect(bStart_, &QPushButton::clicked, this, &TFFrScheineN::BStartClick);
+  HauptknopfSetzen(this, bStart_);
   wahl->addWidget(bStart_, 0, 2, 2, 1);
   wahl->setColumnStretch(1, 1);
   v->addLayout(wahl);
@@ -249,6 +251,15 @@ void TFFrScheineN::Fuellen(const QString& pfad, const QStringList& ziehungsDaten
   ErgebnisMelden(gelesen, this);  // the rows read before a read error stay
   // 7. Repaint while further files are opened; user input waits until all are read.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TFFrScheineN::TabFolgeSetzen() {
+  // The draws and "Start" first, then the results, then the ticket's rows.
+  setTabOrder(combo1_, cbBack_);
+  setTabOrder(cbBack_, combo2_);
+  setTabOrder(combo2_, bStart_);
+  setTabOrder(bStart_, g3a_);
+  setTabOrder(g3a_, g3_);
 }
 
 void TFFrScheineN::ZiehungenAktualisieren(const QStringList& ziehungsDaten) {

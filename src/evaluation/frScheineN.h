@@ -23,6 +23,8 @@ class TFFrScheineN : public QWidget {
 
   // Reads the ticket file and fills both draw selectors with the draw dates (oldest first).
   void Fuellen(const QString& pfad, const QStringList& ziehungsDaten);
+  // The order of Tab once the panel is in its window (a move to another window loses it).
+  void TabFolgeSetzen();
   // New draw dates after a saved draw: Combo1 gets them with the newest selected.
   void ZiehungenAktualisieren(const QStringList& ziehungsDaten);
 

@@ -161,6 +161,7 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   g1_->SetzeDaten(&g1Daten_);
   g1_->SetzeSpaltenBreiten(breiten);
   v->addWidget(g1_, 1);
+  makler_ = {makler, maklerLogo};
 
   // The draws grid and the selector follow the store: a saved draw, a reloaded history.
   connect(&Ziehungen(), &TZiehungsListe::ZiehungGespeichert, this, &TFfrZiehungen::GZinG1Einlesen);
@@ -169,6 +170,12 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
 
 TFfrZiehungen::~TFfrZiehungen() {
   g1_->SetzeDaten(nullptr);  // the grid is a member and goes before the view
+}
+
+void TFfrZiehungen::TabFolgeSetzen() {
+  // The draw's selector first, the links to the lottery's website last.
+  setTabOrder(g1_, makler_[0]);
+  setTabOrder(makler_[0], makler_[1]);
 }
 
 QStringList TFfrZiehungen::DatumsTexte() const {

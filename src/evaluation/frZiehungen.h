@@ -3,6 +3,8 @@
 // It writes the draw list only through its store and follows the store's announcements.
 #pragma once
 
+#include <array>
+
 #include <QWidget>
 
 #include "core/tabelle.h"
@@ -28,6 +30,8 @@ class ZiehungenTabelle : public TabellenDaten {
 class TFfrZiehungen : public QWidget {
   Q_OBJECT
  public:
+  // The order of Tab once the column is in its window (a move to another window loses it).
+  void TabFolgeSetzen();
   explicit TFfrZiehungen(QWidget* eltern = nullptr);
   ~TFfrZiehungen() override;
 
@@ -68,6 +72,7 @@ class TFfrZiehungen : public QWidget {
   Zahlenfeld* feld_ = nullptr;
   TabellenAnsicht* g1_ = nullptr;
   ZiehungenTabelle g1Daten_;
+  std::array<QWidget*, 2> makler_{};  // the links to the lottery's website
 };
 
 // Asks whether the missing draw history is to be downloaded; on Yes the update window opens and

@@ -14,6 +14,7 @@
 #include "core/datum.h"
 #include "core/ziehungen.h"
 #include "ui/fenstergroesse.h"
+#include "ui/hauptknopf.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -312,6 +313,7 @@ QWidget* TFfrStatistik::SuchSeite() {
   bSuche_->setObjectName(QStringLiteral("BSuche"));
   bSuche_->setEnabled(false);
   connect(bSuche_, &QPushButton::clicked, this, &TFfrStatistik::BSucheClick);
+  HauptknopfSetzen(seite, bSuche_);
   knoepfe->addWidget(bSuche_);
   links->addLayout(knoepfe);
   links->addStretch(1);

@@ -28,6 +28,7 @@
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
 #include "ui/fenstergroesse.h"
+#include "ui/hauptknopf.h"
 #include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/reihenspeichern.h"
@@ -127,7 +128,7 @@ QWidget* TFZufall::AnzahlPanel() {
   bGlueck_ = new QPushButton(Symbol(QStringLiteral("zufall")), QStringLiteral("Viel Glück!"), g);
   bGlueck_->setObjectName(QStringLiteral("BGlueck"));
   connect(bGlueck_, &QPushButton::clicked, this, &TFZufall::BGlueckClick);
-  connect(anzahl_, &QLineEdit::returnPressed, this, &TFZufall::BGlueckClick);
+  HauptknopfSetzen(this, bGlueck_);
   v->addWidget(bGlueck_);
   v->addStretch(1);
   return g;

@@ -87,7 +87,13 @@ HilfeFenster::HilfeFenster() {
   sv->addWidget(sucher->queryWidget());
   sv->addWidget(sucher->resultWidget(), 1);
   reiter_->addTab(suche, QStringLiteral("Suche"));
-  connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, inhalt, [inhalt] { inhalt->expandAll(); });
+  // The contents tree follows the page shown, also once it is built after the page.
+  connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, inhalt, [this, inhalt] {
+    inhalt->expandAll();
+    InhaltFolgen(browser_->source());
+  });
+  // The signal comes before source() has the new address: the address it carries counts.
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& seite) { InhaltFolgen(seite); });
   connect(inhalt, &QHelpContentWidget::linkActivated, browser_, [this](const QUrl& u) { browser_->setSource(u); });
   // The index holds words in lower case: "Quotenkiller" finds what "quotenkiller" finds.
   connect(sucher->queryWidget(), &QHelpSearchQueryWidget::search, sucher,
@@ -110,9 +116,24 @@ void HilfeFenster::Thema(int thema) {
 }
 
 void HilfeFenster::Suche() {
+  // A new search: the field empty, ready for the player's words.
+  engine_->searchEngine()->queryWidget()->setSearchInput(QString());
   reiter_->setCurrentIndex(1);
   Zeigen();
   engine_->searchEngine()->queryWidget()->setFocus();
+}
+
+void HilfeFenster::InhaltFolgen(const QUrl& seite) {
+  QHelpContentWidget* inhalt = engine_->contentWidget();
+  const QModelIndex eintrag = inhalt->indexOf(seite);
+  if (!eintrag.isValid()) return;
+  inhalt->setCurrentIndex(eintrag);
+  inhalt->scrollTo(eintrag);
+}
+
+QString HilfeFenster::InhaltEintrag() const {
+  const QModelIndex eintrag = engine_->contentWidget()->currentIndex();
+  return eintrag.isValid() ? eintrag.data().toString() : QString();
 }
 
 QUrl HilfeFenster::Seite() const { return browser_->source(); }

@@ -20,10 +20,12 @@ class HilfeFenster : public QMainWindow {
   void Suche();
   QHelpEngine* Engine() const { return engine_; }
   QUrl Seite() const;
-  int Reiter() const;  // 0 contents, 1 search
+  int Reiter() const;             // 0 contents, 1 search
+  QString InhaltEintrag() const;  // the title selected in the contents tree
 
  private:
   void Zeigen();
+  void InhaltFolgen(const QUrl& seite);  // selects the page in the contents tree
   QHelpEngine* engine_;
   QTextBrowser* browser_;
   QTabWidget* reiter_;

@@ -15,6 +15,7 @@
 Rollflaeche::Rollflaeche(QWidget* inhalt, QWidget* eltern) : QScrollArea(eltern) {
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(true);
+  setFocusPolicy(Qt::NoFocus);  // Tab goes to the controls inside, never to the area itself
   // Not shrinkable below its size hint: the scroll area then scrolls instead of squeezing.
   inhalt->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
   inhalt->setAutoFillBackground(false);

@@ -38,7 +38,17 @@ void SkinAnwenden() {
   QApplication::setPalette(p);
 }
 
+namespace {
+std::optional<bool>& DeckkraftVorgabe() {
+  static std::optional<bool> vorgabe;
+  return vorgabe;
+}
+}  // namespace
+
+void FensterDeckkraftSetzen(std::optional<bool> moeglich) { DeckkraftVorgabe() = moeglich; }
+
 bool FensterDeckkraftMoeglich() {
+  if (DeckkraftVorgabe()) return *DeckkraftVorgabe();
   const QString p = QGuiApplication::platformName();
   return p == QLatin1String("xcb") || p == QLatin1String("windows") || p == QLatin1String("cocoa");
 }
@@ -76,6 +86,7 @@ QAction* Fussleiste(QWidget* fenster, const QString& beschriftung) {
   leiste->addWidget(abstand);
   QAction* knopf = leiste->addAction(Symbol(QStringLiteral("schliessen")), beschriftung);
   knopf->setObjectName(QStringLiteral("BSchliessen"));
+  knopf->setIconText(beschriftung);  // the button keeps its access key
   if (auto* haupt = qobject_cast<QMainWindow*>(fenster))
     haupt->addToolBar(Qt::BottomToolBarArea, leiste);
   else if (fenster->layout())

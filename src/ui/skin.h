@@ -1,6 +1,8 @@
 // The look of every window: Fusion style, one calm palette, one bundled icon set.
 #pragma once
 
+#include <optional>
+
 #include <QFont>
 #include <QIcon>
 #include <QSize>
@@ -14,6 +16,8 @@ void SkinAnwenden();
 
 // Whether the windowing system can make a window partly transparent (no compositor, no fade).
 bool FensterDeckkraftMoeglich();
+// Tests decide it themselves (true or false); nullopt: the windowing system decides again.
+void FensterDeckkraftSetzen(std::optional<bool> moeglich);
 
 // An icon of the bundled set by its name ("oeffnen", "speichern", ...).
 QIcon Symbol(const QString& name);

@@ -87,6 +87,7 @@ TabellenAnsicht::TabellenAnsicht(QWidget* eltern) : QTableView(eltern), modell_(
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(8);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(false);  // Tab goes on to the next control; the arrows move between cells
   // Cells can be selected and copied, to paste results into an e-mail or a spreadsheet.
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);

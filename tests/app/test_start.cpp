@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QVariantAnimation>
 
 #include "app/Start.h"
 #include "app/navigation.h"
@@ -14,6 +16,7 @@
 #include "core/ziehungen.h"
 #include "evaluation/auswertung.h"
 #include "testumgebung.h"
+#include "ui/skin.h"
 
 TEST(Fensterregister, SuchtExaktUndNeuesteZuerst) {
   QWidget alt, neu;
@@ -143,4 +146,33 @@ TEST(Startbildschirm, InitializationDoneSchaltetWeiter) {
   start.SetInitializationDone(true);
   EXPECT_TRUE(start.Weiter()->isEnabled());
   EXPECT_EQ(start.Weiter()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST(Startbildschirm, UeberblendenHaeltDieEreignisschleifeNichtAn) {
+  FensterDeckkraftSetzen(true);
+  QWidget haupt;
+  QPointer<TFStart> start = new TFStart(&haupt);
+  start->SetInitializationDone(true);
+  start->show();
+  bool weitergelaufen = false;
+  QTimer::singleShot(0, [&] { weitergelaufen = weitergelaufen || !start.isNull(); });
+  start->close();  // comes back at once: the fade runs beside the event loop
+  ASSERT_FALSE(start.isNull());
+  EXPECT_TRUE(start->isVisible());
+  EXPECT_TRUE(haupt.isVisible());
+  auto* blende = start->findChild<QVariantAnimation*>(QStringLiteral("Blende"));
+  ASSERT_TRUE(blende);
+  // Each step: the main window a little more opaque, the start screen as much less.
+  std::vector<double> stufen;
+  QObject::connect(blende, &QVariantAnimation::valueChanged, &haupt, [&] {
+    stufen.push_back(haupt.windowOpacity());
+    EXPECT_NEAR(start->windowOpacity(), 1.0 - haupt.windowOpacity(), 1e-9);
+  });
+  QTRY_VERIFY_WITH_TIMEOUT(start.isNull(), 5000);
+  EXPECT_TRUE(weitergelaufen);  // other work ran while the start screen was still there
+  ASSERT_GE(stufen.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(stufen.begin(), stufen.end()));
+  EXPECT_GT(stufen.front(), 0.0);
+  EXPECT_EQ(haupt.windowOpacity(), 1.0);
+  FensterDeckkraftSetzen(std::nullopt);
 }

@@ -83,9 +83,15 @@ TEST_F(Werkzeuge, HilfeThemaInhaltUndSuche) {
   EXPECT_TRUE(hilfe.Engine()->fileData(hilfe.Seite()).contains("Das Hauptfenster"));
   for (int thema : {1010, 1020, 1030, 1050, 1080, 1100, 1110, 1120, 1130})
     EXPECT_FALSE(hilfe.Engine()->fileData(QUrl(QStringLiteral("qthelp://de.kelvaro.hilfe/doc/t%1.html").arg(thema))).isEmpty()) << thema;
+  // The contents tree follows the page: the topic's entry is selected once the tree is built.
+  QTRY_COMPARE_WITH_TIMEOUT(hilfe.InhaltEintrag(), QStringLiteral("Das Hauptfenster"), 20000);
+  hilfe.Thema(1130);
+  EXPECT_EQ(hilfe.InhaltEintrag(), QStringLiteral("Der Zufallsgenerator"));
+  QHelpSearchEngine* sucher = hilfe.Engine()->searchEngine();
+  sucher->queryWidget()->setSearchInput(QStringLiteral("alte Suche"));
   hilfe.Suche();
   EXPECT_EQ(hilfe.Reiter(), 1);
-  QHelpSearchEngine* sucher = hilfe.Engine()->searchEngine();
+  EXPECT_TRUE(sucher->queryWidget()->searchInput().isEmpty());  // a new search starts empty
   ASSERT_TRUE(indiziert.count() > 0 || indiziert.wait(20000));
   QSignalSpy gesucht(sucher, &QHelpSearchEngine::searchingFinished);
   sucher->queryWidget()->setSearchInput(QStringLiteral("Quotenkiller"));  // as the player types it
