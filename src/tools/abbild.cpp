@@ -68,6 +68,7 @@ TFAbbild::TFAbbild() : QMainWindow(nullptr) {
   QAction* speichern = zweite->addAction(Symbol(QStringLiteral("speichern")), QStringLiteral("Abbild speichern..."));
   speichern->setObjectName(QStringLiteral("BSpeichern"));
   speichern->setIconText(speichern->text());  // the button keeps its dots
+  zweite->widgetForAction(speichern)->setObjectName(QStringLiteral("BSpeichern"));
   connect(speichern, &QAction::triggered, this, &TFAbbild::BSpeichernClick);
   auto* gruppe = new QGroupBox(QStringLiteral("Bild-Qualität"), zweite);
   auto* gh = new QHBoxLayout(gruppe);

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLabel>
 #include <QPointer>
 #include <QSlider>
+#include <QToolButton>
 
 #include "app/navigation.h"
 #include "core/einstellungen.h"
@@ -106,9 +108,18 @@ TEST_F(Abbild, SpeichernAlsJpeg) {
   EXPECT_TRUE(info.progressiv);
   EXPECT_EQ(info.dqt0, ErwartetesDqt0(100));
 
+  // The tool bar's caption keeps its dots; the quality shows as a number beside the slider.
+  auto* speichern = a->findChild<QToolButton*>(QStringLiteral("BSpeichern"));
+  ASSERT_TRUE(speichern);
+  EXPECT_EQ(speichern->text(), QStringLiteral("Abbild speichern..."));
+  auto* wert = a->findChild<QLabel*>(QStringLiteral("LQualitaet"));
+  ASSERT_TRUE(wert);
+  EXPECT_EQ(wert->text(), QStringLiteral("100"));
+
   // Quality 36, another folder, another extension: written as .jpg, the folder remembered.
   QDir().mkpath(Pfad("bilder"));
   a->Qualitaet()->setValue(36);
+  EXPECT_EQ(wert->text(), QStringLiteral("36"));
   dialoge.speichern.push_back(Pfad("bilder/zwei.png"));
   a->BSpeichernClick();
   info = Lesen(DateiInhalt("bilder/zwei.jpg"));
