@@ -1,5 +1,7 @@
 #include "vergleich.h"
 
+#include <sys/resource.h>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -20,6 +22,12 @@ class Sammler : public benchmark::ConsoleReporter {
   std::map<std::string, double> zeiten;  // in the benchmark's time unit (ms here)
 };
 }  // namespace
+
+std::size_t SpeicherSpitze() {
+  rusage r{};
+  getrusage(RUSAGE_SELF, &r);
+  return static_cast<std::size_t>(r.ru_maxrss) * 1024;
+}
 
 int VergleichAusfuehren(int argc, char** argv) {
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

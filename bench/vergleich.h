@@ -3,3 +3,8 @@
 #pragma once
 
 int VergleichAusfuehren(int argc, char** argv);
+
+#include <cstddef>
+
+// The process's largest resident memory so far, in bytes.
+std::size_t SpeicherSpitze();

@@ -67,9 +67,9 @@ static_assert(sizeof(TGewZahlen) == 16);
 static_assert(sizeof(TNormalSchein) == 10);
 
 // One evaluated draw.
+// An evaluated draw: its date (the text is made when shown) and its numbers.
 struct TGewAusw {
   double dat = 0;
-  QString SDatum;  // date text, at most 10 characters
   TZahlenMenge GZA;
 };
 

@@ -950,8 +950,10 @@ Blattinhalt XlsLesen(std::string_view daten) {
   Saetze blatt(s, *blattBeginn);
   const auto blattBof = blatt.Naechster();
   if (!blattBof || (blattBof->typ != 0x0809 && blattBof->typ != 0x0409 && blattBof->typ != 0x0209)) throw Abbruch{Beschaedigt()};
-  std::optional<std::pair<std::uint32_t, std::uint32_t>> formelText;  // a formula whose text result follows
-  int tiefe = 0;                                                      // embedded substreams (charts) are skipped
+  // A formula whose text result follows in a STRING record: its row and column.
+  bool formelText = false;
+  std::uint32_t formelZeile = 0, formelSpalte = 0;
+  int tiefe = 0;  // embedded substreams (charts) are skipped
   while (const auto satz = blatt.Naechster()) {
     const auto* p = reinterpret_cast<const unsigned char*>(satz->daten.data());
     const std::size_t n = satz->daten.size();
@@ -1000,7 +1002,9 @@ Blattinhalt XlsLesen(std::string_view daten) {
           if (U16(e + 6) != 0xFFFF) {
             zahl(z, sp, U16(p + 4), F64(e));
           } else if (e[0] == 0) {
-            formelText = std::make_pair(z, sp);  // the text follows in a STRING record
+            formelText = true;  // the text follows in a STRING record
+            formelZeile = z;
+            formelSpalte = sp;
           } else if (e[0] == 1) {
             sammler.Zahl(z, sp, e[2] ? 1 : 0, Blattinhalt::Art::Wahrheitswert);
           } else if (e[0] == 3) {
@@ -1024,8 +1028,8 @@ Blattinhalt XlsLesen(std::string_view daten) {
           } else if (n >= 2) {
             text = achtBit(satz->daten.substr(2, std::min<std::size_t>(U16(p), n - 2)));
           }
-          sammler.Text(formelText->first, formelText->second, text);
-          formelText.reset();
+          sammler.Text(formelZeile, formelSpalte, text);
+          formelText = false;
         }
         break;
       default: break;

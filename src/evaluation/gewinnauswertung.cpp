@@ -1,7 +1,16 @@
 #include "gewinnauswertung.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <new>
+#include <utility>
 
 #include <QDate>
 #include <QLocale>
@@ -93,8 +102,9 @@ Zellbild ErgebnisTabelle::Bild(int zeile, int spalte) const {
 }
 
 namespace {
-// Hits of every row in one draw, written to treffer. The hot loop of the engine; built twice so
-// that processors with a population-count instruction use it.
+// Hits of every row in one draw, written to treffer: the plain way, for rows or draws with numbers
+// outside 1..35 (the files are not validated). Built twice so that processors with a
+// population-count instruction use it.
 __attribute__((target_clones("popcnt", "default"))) void TrefferZaehlen(const TZahlenMenge* reihen, std::size_t anzahl,
                                                                         const TZahlenMenge& ziehung, bool nurWort0, std::uint8_t* treffer) {
   if (nurWort0) {
@@ -114,7 +124,152 @@ Geld Summe(Geld a, Geld b) {
   if (__builtin_add_overflow(a.roh, b.roh, &s)) s = std::numeric_limits<std::int64_t>::max();
   return Geld{s};
 }
+
+// The members of a set of 1..35 in ascending order; false for members outside 1..35 or more than
+// five of them.
+bool Glieder(const TZahlenMenge& m, std::array<int, 5>& zahlen, int& anzahl) {
+  if (m.w[1] | m.w[2] | m.w[3] || (m.w[0] & ~(((std::uint64_t{1} << 35) - 1) << 1))) return false;
+  anzahl = 0;
+  for (std::uint64_t w = m.w[0]; w; w &= w - 1) {
+    if (anzahl == 5) return false;
+    zahlen[static_cast<std::size_t>(anzahl++)] = std::countr_zero(w);
+  }
+  return true;
+}
+
+// The rank of a triple a < b < c of 1..35 among all 6,545 triples.
+struct TripelRang {
+  std::array<std::uint16_t, 36 * 36 * 36> rang{};
+  TripelRang() {
+    std::uint16_t r = 0;
+    for (int a = 1; a <= 33; ++a)
+      for (int b = a + 1; b <= 34; ++b)
+        for (int c = b + 1; c <= 35; ++c) rang[static_cast<std::size_t>((a * 36 + b) * 36 + c)] = r++;
+  }
+  std::uint16_t operator()(int a, int b, int c) const { return rang[static_cast<std::size_t>((a * 36 + b) * 36 + c)]; }
+};
+const TripelRang& Tripel() {
+  static const TripelRang t;
+  return t;
+}
+constexpr int TripelAnzahl = 6545;
+
+// Every triple of the members, by rank.
+template <typename F>
+void TripelDurchlaufen(const std::array<int, 5>& z, int anzahl, F&& f) {
+  const TripelRang& rang = Tripel();
+  for (int i = 0; i < anzahl; ++i)
+    for (int j = i + 1; j < anzahl; ++j)
+      for (int k = j + 1; k < anzahl; ++k)
+        f(rang(z[static_cast<std::size_t>(i)], z[static_cast<std::size_t>(j)], z[static_cast<std::size_t>(k)]));
+}
+
+// For each triple the ticket rows that hold it, ascending: a draw reaches its winning rows through
+// its ten triples instead of looking at every row. A row with 3 hits holds one of the draw's
+// triples, with 4 hits four, with 5 hits all ten.
+struct TripelIndex {
+  std::vector<std::uint32_t> anfang;  // TripelAnzahl + 1 offsets into reihen
+  std::vector<std::uint32_t> reihen;  // row indices (0-based)
+
+  explicit TripelIndex(const std::vector<std::array<int, 5>>& glieder, const std::vector<int>& anzahl) {
+    anfang.assign(TripelAnzahl + 1, 0);
+    for (std::size_t i = 0; i < glieder.size(); ++i)
+      TripelDurchlaufen(glieder[i], anzahl[i], [&](int t) { ++anfang[static_cast<std::size_t>(t) + 1]; });
+    for (int t = 0; t < TripelAnzahl; ++t) anfang[static_cast<std::size_t>(t) + 1] += anfang[static_cast<std::size_t>(t)];
+    reihen.resize(anfang.back());
+    std::vector<std::uint32_t> frei(anfang.begin(), anfang.end() - 1);
+    for (std::size_t i = 0; i < glieder.size(); ++i)
+      TripelDurchlaufen(glieder[i], anzahl[i], [&](int t) { reihen[frei[static_cast<std::size_t>(t)]++] = static_cast<std::uint32_t>(i); });
+  }
+  std::size_t Laenge(int t) const { return anfang[static_cast<std::size_t>(t) + 1] - anfang[static_cast<std::size_t>(t)]; }
+};
+
+// The winning rows of one draw in ticket order with their hits, from the draw's ten lists: each
+// row found is counted (3 hits: once, 4: four times, 5: ten times) and marked in a bitmap of the
+// rows; the marks are read back in row order, or the few rows found are sorted.
+class Gewinnsucher {
+ public:
+  Gewinnsucher(const TripelIndex& index, std::size_t reihen) : index_(index), mal_(reihen), marken_((reihen + 63) / 64) {
+    gefunden_.reserve(64);
+  }
+  template <typename F>
+  void Durchlaufen(const std::array<int, 5>& ziehung, F&& gewinn) {
+    gefunden_.clear();
+    TripelDurchlaufen(ziehung, 5, [&](int t) {
+      const std::uint32_t* r = index_.reihen.data() + index_.anfang[static_cast<std::size_t>(t)];
+      const std::uint32_t* ende = index_.reihen.data() + index_.anfang[static_cast<std::size_t>(t) + 1];
+      for (; r != ende; ++r)
+        if (mal_[*r]++ == 0) gefunden_.push_back(*r);
+    });
+    auto melden = [&](std::uint32_t reihe) {
+      const int m = mal_[reihe];
+      mal_[reihe] = 0;
+      gewinn(reihe, m == 1 ? 3 : m == 4 ? 4 : 5);
+    };
+    if (gefunden_.size() * 16 < marken_.size()) {
+      std::sort(gefunden_.begin(), gefunden_.end());
+      for (std::uint32_t reihe : gefunden_) melden(reihe);
+      return;
+    }
+    for (std::uint32_t reihe : gefunden_) marken_[reihe >> 6] |= std::uint64_t{1} << (reihe & 63);
+    for (std::size_t w = 0; w < marken_.size(); ++w)
+      for (std::uint64_t bits = std::exchange(marken_[w], 0); bits; bits &= bits - 1)
+        melden(static_cast<std::uint32_t>(w * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+  }
+
+ private:
+  const TripelIndex& index_;
+  std::vector<std::uint8_t> mal_;        // per row: how often found in this draw
+  std::vector<std::uint64_t> marken_;    // per row: found in this draw
+  std::vector<std::uint32_t> gefunden_;  // the rows found, in the order found
+};
 }  // namespace
+
+void ErgebnisZeilen::Freigeben::operator()(std::uint32_t* p) const { std::free(p); }
+
+void ErgebnisZeilen::Erwartet(std::size_t zeilen, std::size_t ziehungen) {
+  grosseSeiten_ = zeilen > 4 * Block;
+  anfang_.reserve(ziehungen);
+}
+
+void ErgebnisZeilen::NeuerBlock() {
+  constexpr std::size_t bytes = Block * sizeof(std::uint32_t);
+  auto* block = static_cast<std::uint32_t*>(std::aligned_alloc(bytes, bytes));
+  if (!block) throw std::bad_alloc();
+  if (grosseSeiten_) madvise(block, bytes, MADV_HUGEPAGE);
+  bloecke_.emplace_back(block);
+}
+
+ErgebnisZeile ErgebnisZeilen::operator[](std::size_t i) const {
+  const auto naechste = std::upper_bound(anfang_.begin(), anfang_.end(), static_cast<std::uint32_t>(i));
+  const auto ziehung = static_cast<std::int32_t>(naechste - anfang_.begin() - 1);
+  const std::uint32_t wert = bloecke_[i >> BlockBits][i & (Block - 1)];
+  return {ziehung, static_cast<std::int32_t>(wert >> 4), static_cast<int>(wert & 15) - 1, anfang_[static_cast<std::size_t>(ziehung)] == i};
+}
+
+QString ZuGrossFehler(std::size_t zeilen) {
+  return QStringLiteral("Diese Auswertung ergäbe bis zu %1 Ergebniszeilen, dafür reicht der freie Arbeitsspeicher nicht.")
+             .arg(QLocale().toString(static_cast<qulonglong>(zeilen))) +
+         CRCR + QStringLiteral("Bitte wählen Sie einen kürzeren Zeitraum oder einen Schein mit weniger Reihen.");
+}
+
+std::size_t FreierSpeicherFuerErgebnisse() {
+  // "MemAvailable" of the kernel: what can be had without swapping.
+  std::size_t frei = 0;
+  if (std::FILE* f = std::fopen("/proc/meminfo", "r")) {
+    char zeile[256];
+    while (std::fgets(zeile, sizeof zeile, f)) {
+      unsigned long long kb = 0;
+      if (std::sscanf(zeile, "MemAvailable: %llu kB", &kb) == 1) {
+        frei = static_cast<std::size_t>(kb) * 1024;
+        break;
+      }
+    }
+    std::fclose(f);
+  }
+  if (frei == 0) frei = static_cast<std::size_t>(sysconf(_SC_AVPHYS_PAGES)) * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  return frei / 2;
+}
 
 Auswertung ScheinAuswerten(const AuswertungsEingabe& e) {
   Auswertung a;
@@ -130,49 +285,94 @@ Auswertung ScheinAuswerten(const AuswertungsEingabe& e) {
     return a;
   }
   const int von = e.zeitraum ? e.anfang : e.ende;
-  AuswertungsErgebnis& r = a.ergebnis;
+  const std::size_t anzahlZiehungen = static_cast<std::size_t>(e.ende - von + 1);
+  const std::size_t anzahlReihen = e.reihen.size();
 
-  // Evaluated draws.
-  r.GewAuswListe.reserve(static_cast<std::size_t>(e.ende - von + 1));
+  // With every row and every draw of five or fewer numbers of 1..35, the draws reach their rows
+  // through the triple index; otherwise every row is counted against every draw.
+  std::vector<std::array<int, 5>> reihenGlieder(anzahlReihen);
+  std::vector<int> reihenAnzahl(anzahlReihen);
+  std::vector<std::array<int, 5>> ziehungsGlieder(anzahlZiehungen);
+  bool mitIndex = true;
+  for (std::size_t i = 0; mitIndex && i < anzahlReihen; ++i) mitIndex = Glieder(e.reihen[i], reihenGlieder[i], reihenAnzahl[i]);
   bool nurWort0 = true;
-  for (int d = von; d <= e.ende; ++d) {
-    const TGewZahlen& z = (*e.ziehungen)[static_cast<std::size_t>(d)];
-    TGewAusw g;
-    g.dat = z.datum;
-    g.SDatum = DatumAlsText(z.datum).left(10);
-    for (std::uint8_t zahl : z.GZ) g.GZA.Einschliessen(zahl);
-    nurWort0 = nurWort0 && !(g.GZA.w[1] | g.GZA.w[2] | g.GZA.w[3]);
-    r.GewAuswListe.push_back(std::move(g));
+  std::vector<TGewAusw> gewAusw(anzahlZiehungen);
+  for (std::size_t d = 0; d < anzahlZiehungen; ++d) {
+    const TGewZahlen& z = (*e.ziehungen)[static_cast<std::size_t>(von) + d];
+    gewAusw[d].dat = z.datum;
+    for (std::uint8_t zahl : z.GZ) gewAusw[d].GZA.Einschliessen(zahl);
+    nurWort0 = nurWort0 && !(gewAusw[d].GZA.w[1] | gewAusw[d].GZA.w[2] | gewAusw[d].GZA.w[3]);
+    int k = 0;
+    if (mitIndex) mitIndex = Glieder(gewAusw[d].GZA, ziehungsGlieder[d], k) && k == 5;
   }
   for (const auto& m : e.reihen) nurWort0 = nurWort0 && !(m.w[1] | m.w[2] | m.w[3]);
+  std::optional<TripelIndex> index;
+  if (mitIndex && anzahlReihen) index.emplace(reihenGlieder, reihenAnzahl);
 
+  // The most rows the result can have: a row per draw without a win, and per draw at most the
+  // rows of its ten triples (or every row). Refused before anything is kept when it cannot fit.
+  std::size_t hoechstens = anzahlZiehungen;
+  if (index) {
+    for (std::size_t d = 0; d < anzahlZiehungen; ++d)
+      TripelDurchlaufen(ziehungsGlieder[d], 5, [&](int t) { hoechstens += index->Laenge(t); });
+  } else {
+    hoechstens += anzahlZiehungen * anzahlReihen;
+  }
+  const std::size_t grenze = e.speicherGrenze ? e.speicherGrenze : FreierSpeicherFuerErgebnisse();
+  if (hoechstens >= static_cast<std::size_t>(std::numeric_limits<int>::max()) || anzahlReihen > ErgebnisZeilen::GroessteReihe ||
+      hoechstens > grenze / sizeof(std::uint32_t)) {
+    a.ablehnung = Meldung{MeldungsArt::Information, ZuGrossFehler(hoechstens)};
+    return a;
+  }
+
+  AuswertungsErgebnis& r = a.ergebnis;
+  r.GewAuswListe = std::move(gewAusw);
+  r.zeilen.Erwartet(hoechstens, anzahlZiehungen);
   for (int k = 3; k <= 5; ++k) r.anteil[k] = AnteilBerechnen(GewinnklasseFuer(k)->betrag, e.antGes, e.antMeine);
+  if (e.stand) {
+    e.stand->gesamt = static_cast<std::int64_t>(anzahlZiehungen);
+    e.stand->fortschritt = 0;
+  }
 
-  // Walk the draws, then the rows in ticket order.
-  const std::size_t anzahlReihen = e.reihen.size();
-  std::vector<std::uint8_t> treffer(anzahlReihen);
-  r.zeilen.reserve(r.GewAuswListe.size() * 2);
-  for (std::size_t d = 0; d < r.GewAuswListe.size(); ++d) {
-    const auto ziehung = static_cast<std::int32_t>(d);
-    if (anzahlReihen) TrefferZaehlen(e.reihen.data(), anzahlReihen, r.GewAuswListe[d].GZA, nurWort0, treffer.data());
-    bool erste = true;
-    for (std::size_t i = 0; i < anzahlReihen; ++i) {
-      const int h = treffer[i];
-      if (h < 3 || h > 5) continue;
-      const Geld betrag = GewinnklasseFuer(h)->betrag;
-      ++r.klassenAnzahl[h];
-      r.zeilen.push_back({ziehung, static_cast<std::int32_t>(i + 1), static_cast<std::int8_t>(h), erste});
-      erste = false;
-      if (betrag > r.hoechstGewinn) {
-        r.hoechstGewinn = betrag;
-        r.hoechstZeile = static_cast<int>(r.zeilen.size());
-        r.hoechstDatum = r.GewAuswListe[d].SDatum;
+  // Walk the draws, then the winning rows in ticket order.
+  std::vector<std::uint8_t> treffer(index ? 0 : anzahlReihen);
+  std::optional<Gewinnsucher> sucher;
+  if (index) sucher.emplace(*index, anzahlReihen);
+  std::array<Geld, 6> betrag;
+  for (int k = 3; k <= 5; ++k) betrag[static_cast<std::size_t>(k)] = GewinnklasseFuer(k)->betrag;
+  for (std::size_t d = 0; d < anzahlZiehungen; ++d) {
+    if (e.stand && (d & 255) == 0) {
+      if (e.stand->abbrechen) {
+        a.abgebrochen = true;
+        return a;
       }
-      r.gesamt = Summe(r.gesamt, betrag);
+      e.stand->fortschritt = static_cast<std::int64_t>(d);
+    }
+    bool erste = true;
+    r.zeilen.ZiehungBeginnen();
+    auto gewinn = [&](std::size_t i, int h) {
+      ++r.klassenAnzahl[static_cast<std::size_t>(h)];
+      r.zeilen.Anhaengen(static_cast<std::int32_t>(i + 1), h);
+      erste = false;
+      const Geld b = betrag[static_cast<std::size_t>(h)];
+      if (b > r.hoechstGewinn) {
+        r.hoechstGewinn = b;
+        r.hoechstZeile = static_cast<int>(r.zeilen.size());
+        r.hoechstDatum = DatumAlsText(r.GewAuswListe[d].dat).left(10);
+      }
+      r.gesamt = Summe(r.gesamt, b);
+    };
+    if (sucher) {
+      sucher->Durchlaufen(ziehungsGlieder[d], gewinn);
+    } else if (anzahlReihen) {
+      TrefferZaehlen(e.reihen.data(), anzahlReihen, r.GewAuswListe[d].GZA, nurWort0, treffer.data());
+      for (std::size_t i = 0; i < anzahlReihen; ++i)
+        if (treffer[i] >= 3 && treffer[i] <= 5) gewinn(i, treffer[i]);
     }
     // A draw without a win occupies one row: its date and "---" (nothing without ticket rows).
-    if (erste) r.zeilen.push_back({ziehung, 0, static_cast<std::int8_t>(anzahlReihen ? 0 : -1), true});
+    if (erste) r.zeilen.Anhaengen(0, anzahlReihen ? 0 : -1);
   }
+  if (e.stand) e.stand->fortschritt = static_cast<std::int64_t>(anzahlZiehungen);
 
   r.gesamtAnteil = AnteilBerechnen(r.gesamt, e.antGes, e.antMeine);
   const long double einsatz = static_cast<long double>(r.GewAuswListe.size()) * anzahlReihen * e.preis;
@@ -213,9 +413,9 @@ int ErgebnisTabelle::Zeilen() const { return 1 + (ergebnis ? static_cast<int>(er
 QString ErgebnisTabelle::Zelle(int zeile, int spalte) const {
   if (zeile == 0) return kopf.value(spalte);
   if (!ergebnis || zeile < 1 || zeile > static_cast<int>(ergebnis->zeilen.size())) return {};
-  const ErgebnisZeile& z = ergebnis->zeilen[static_cast<std::size_t>(zeile - 1)];
+  const ErgebnisZeile z = ergebnis->zeilen[static_cast<std::size_t>(zeile - 1)];
   switch (spalte) {
-    case 0: return z.datum ? ergebnis->GewAuswListe[static_cast<std::size_t>(z.ziehung)].SDatum : QString();
+    case 0: return z.datum ? DatumAlsText(ergebnis->GewAuswListe[static_cast<std::size_t>(z.ziehung)].dat).left(10) : QString();
     case 1: return z.klasse > 0 ? QString::fromLatin1(GewinnklasseFuer(z.klasse)->text) : z.klasse == 0 ? QStringLiteral("---") : QString();
     case 2: return z.klasse > 0 ? QString::number(z.reihe) : z.klasse == 0 ? QStringLiteral("---") : QString();
     case 3: return z.klasse > 0 ? GeldAlsZahl(GewinnklasseFuer(z.klasse)->betrag) : z.klasse == 0 ? QStringLiteral("---") : QString();

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include <QString>
 
+#include "core/arbeitsstand.h"
 #include "core/meldung.h"
 #include "core/tabelle.h"
 #include "core/var_def.h"
@@ -24,19 +27,71 @@ struct AuswertungsEingabe {
   int antGes = 1;
   int antMeine = 1;
   float preis = 0.5f;  // price of one row
+  // The most memory the result rows may take; an evaluation that could need more is refused
+  // before it begins. 0: half of the memory the system has free.
+  std::size_t speicherGrenze = 0;
+  Arbeitsstand* stand = nullptr;  // progress in draws and the cancel request (optional)
 };
 
-// One row of the result table.
+// One row of the result table as it is read.
 struct ErgebnisZeile {
   std::int32_t ziehung;  // index into GewAuswListe
   std::int32_t reihe;    // ticket row (1..R) of a win
-  std::int8_t klasse;    // 3..5 a win, 0 "---", -1 nothing evaluated (a ticket without rows)
+  int klasse;            // 3..5 a win, 0 "---", -1 nothing evaluated (a ticket without rows)
   bool datum;            // the first row of its draw shows the date
+};
+
+// The result rows, kept in 4 bytes each (row and class) in blocks of 2 MiB, plus where each draw's
+// rows begin: growing never copies what is there, and never needs twice the room. Only the pages
+// written to take memory.
+class ErgebnisZeilen {
+ public:
+  static constexpr std::size_t BlockBits = 19, Block = std::size_t{1} << BlockBits;
+  static constexpr std::int32_t GroessteReihe = (1 << 28) - 1;
+  std::size_t size() const { return anzahl_; }
+  bool empty() const { return anzahl_ == 0; }
+  ErgebnisZeile operator[](std::size_t i) const;
+  ErgebnisZeile back() const { return (*this)[anzahl_ - 1]; }
+  // At most this many rows of that many draws to come; with many rows the blocks are asked for in
+  // large pages (far fewer page faults).
+  void Erwartet(std::size_t zeilen, std::size_t ziehungen);
+  // The rows that follow belong to the next draw.
+  void ZiehungBeginnen() { anfang_.push_back(static_cast<std::uint32_t>(anzahl_)); }
+  void Anhaengen(std::int32_t reihe, int klasse) {
+    if ((anzahl_ & (Block - 1)) == 0 && (anzahl_ >> BlockBits) == bloecke_.size()) NeuerBlock();
+    bloecke_[anzahl_ >> BlockBits][anzahl_ & (Block - 1)] = static_cast<std::uint32_t>(reihe) << 4 | static_cast<std::uint32_t>(klasse + 1);
+    ++anzahl_;
+  }
+  // Bytes held for the rows.
+  std::size_t Bytes() const { return bloecke_.size() * Block * sizeof(std::uint32_t) + anfang_.capacity() * sizeof(std::uint32_t); }
+
+  struct Iterator {
+    const ErgebnisZeilen* zeilen;
+    std::size_t i;
+    ErgebnisZeile operator*() const { return (*zeilen)[i]; }
+    Iterator& operator++() {
+      ++i;
+      return *this;
+    }
+    bool operator!=(const Iterator& o) const { return i != o.i; }
+  };
+  Iterator begin() const { return {this, 0}; }
+  Iterator end() const { return {this, anzahl_}; }
+
+ private:
+  struct Freigeben {
+    void operator()(std::uint32_t* p) const;
+  };
+  void NeuerBlock();
+  std::vector<std::unique_ptr<std::uint32_t[], Freigeben>> bloecke_;
+  std::size_t anzahl_ = 0;
+  std::vector<std::uint32_t> anfang_;  // the first row of each draw
+  bool grosseSeiten_ = false;
 };
 
 struct AuswertungsErgebnis {
   std::vector<TGewAusw> GewAuswListe;
-  std::vector<ErgebnisZeile> zeilen;          // result rows 1..n
+  ErgebnisZeilen zeilen;                      // result rows 1..n
   std::array<int, 6> klassenAnzahl{};         // by hits; only 3..5 are used
   std::array<std::optional<Geld>, 6> anteil;  // the player's part of each class's prize
   Geld gesamt;
@@ -99,6 +154,7 @@ inline constexpr std::uint32_t Zelle = 0xF3F6F9;      // the ticket table's norm
 // Evaluates the rows or refuses with the message for the player (and changes nothing).
 struct Auswertung {
   std::optional<Meldung> ablehnung;
+  bool abgebrochen = false;  // cancelled through the work state: the result is incomplete
   AuswertungsErgebnis ergebnis;
 };
 Auswertung ScheinAuswerten(const AuswertungsEingabe& eingabe);
@@ -112,3 +168,7 @@ std::vector<TZahlenMenge> ReihenAlsMengen(const std::vector<std::array<std::uint
 // The messages of a refused evaluation.
 QString ZeitraumFehler();
 QString KeineGewinnzahlen();
+QString ZuGrossFehler(std::size_t zeilen);
+
+// Half of the memory the system has free now (what an evaluation may take for its rows).
+std::size_t FreierSpeicherFuerErgebnisse();

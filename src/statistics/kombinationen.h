@@ -20,18 +20,31 @@ class KombiTabelle {
   std::size_t Groesse() const { return mengen_.size(); }
   const TZahlenMenge& Menge(std::size_t i) const { return mengen_[i]; }
   std::uint32_t Anzahl(std::size_t i) const { return anzahl_[i]; }
+  const std::uint32_t* Anzahlen() const { return anzahl_.data(); }  // Groesse() counts
   // The table index of k ascending numbers of 1..35.
   std::uint32_t Index(const int* zahlen) const { return index_(zahlen); }
 
   // Counts every combination over the draws von..bis (clamped to GZMengen), from the draws: each
-  // draw adds one to each combination it holds, found by its index.
+  // draw adds one to each combination it holds, found in the draw's row of combination indices.
   void Zaehlen(int von, int bis);
 
  private:
+  // Per draw the indices of the combinations it holds (a fixed number of slots per draw; a draw
+  // with fewer numbers fills the rest with the index of a spare counter), made again whenever the
+  // statistics base has changed.
+  void IndizesAufbauen();
+
   int k_;
   std::vector<TZahlenMenge> mengen_;
-  std::vector<std::uint32_t> anzahl_;
+  std::vector<std::uint32_t> anzahl_;  // one more than there are combinations: the spare counter
   KombiIndex index_;
+  std::vector<std::uint16_t> indizes_;
+  std::size_t plaetze_ = 0;  // slots per draw: 5 over k
+  // The counts at checkpoints every stuetzAbstand_ draws: a period's counts are the difference of
+  // two checkpoints and the few draws beside them.
+  std::vector<std::uint32_t> stuetzen_;
+  std::size_t stuetzAbstand_ = 256;
+  int stand_ = -1;
 };
 
 // The three process-wide tables (k = 2, 3, 4).

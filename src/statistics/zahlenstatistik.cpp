@@ -29,7 +29,17 @@ void StatistikAnmelden() {
   (void)angemeldet;
 }
 
+namespace {
+int& Stand() {
+  static int stand = 0;
+  return stand;
+}
+}  // namespace
+
+int StatistikStand() { return Stand(); }
+
 void StatistikStart() {
+  ++Stand();
   const auto& liste = Ziehungen().Liste();
   auto& mengen = Mengen();
   Zaehlung& h = Haeufigkeit();

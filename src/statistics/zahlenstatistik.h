@@ -15,6 +15,8 @@ Zaehlung& Haeufigkeit();
 
 // Rebuilds GZMengen and the hit counts from the whole draw list.
 void StatistikStart();
+// Counts the rebuilds: tables made from GZMengen are made again when it has changed.
+int StatistikStand();
 // Lets the statistics base follow the draw list's store: StatistikStart after every change.
 void StatistikAnmelden();
 

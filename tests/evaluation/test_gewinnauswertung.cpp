@@ -166,44 +166,101 @@ TEST(ScheinAuswerten, AblehnungenUndGrenzfaelle) {
   EXPECT_EQ(leer.hoechstZeile, 0);
 }
 
-TEST(ScheinAuswerten, TrefferWieDieTabellenzaehlung) {
-  // Random rows and draws, also with numbers above 63 (stored data is not validated): every
-  // result row and every class count agrees with the plain 32-byte set and nibble-table count.
-  std::mt19937 zufall(11);
-  std::vector<TGewZahlen> ziehungen;
-  for (int d = 0; d < 60; ++d) {
-    TGewZahlen z;
-    z.datum = 45000 + d;
-    for (auto& n : z.GZ) n = static_cast<std::uint8_t>(d % 7 == 0 ? zufall() % 256 : 1 + zufall() % 35);
-    ziehungen.push_back(z);
-  }
-  std::vector<std::vector<int>> reihen;
-  for (int r = 0; r < 300; ++r) {
-    std::vector<int> reihe;
-    for (int i = 0; i < 5; ++i) reihe.push_back(r % 13 == 0 ? static_cast<int>(zufall() % 256) : 1 + static_cast<int>(zufall() % 35));
-    reihen.push_back(reihe);
-  }
-  Lauf l(ziehungen, reihen, 59, 0, true);
-  const auto& r = l.Starten();
-  std::array<int, 6> klassen{};
-  std::vector<std::pair<int, int>> gewinne;  // draw, row
-  for (int d = 0; d < 60; ++d)
-    for (int i = 0; i < 300; ++i) {
+namespace {
+// Every win (draw, row) and the class counts by the plain 32-byte set and nibble-table count.
+void PlainGewinne(const std::vector<TGewZahlen>& ziehungen, const std::vector<std::vector<int>>& reihen, std::array<int, 6>& klassen,
+                  std::vector<std::pair<int, int>>& gewinne) {
+  for (std::size_t d = 0; d < ziehungen.size(); ++d)
+    for (std::size_t i = 0; i < reihen.size(); ++i) {
       std::uint8_t a[32] = {}, b[32] = {};
-      for (int n : reihen[static_cast<std::size_t>(i)]) a[n / 8] |= static_cast<std::uint8_t>(1u << (n % 8));
-      for (auto n : ziehungen[static_cast<std::size_t>(d)].GZ) b[n / 8] |= static_cast<std::uint8_t>(1u << (n % 8));
+      for (int n : reihen[i]) a[n / 8] |= static_cast<std::uint8_t>(1u << (n % 8));
+      for (auto n : ziehungen[d].GZ) b[n / 8] |= static_cast<std::uint8_t>(1u << (n % 8));
       for (int k = 0; k < 32; ++k) a[k] &= b[k];
       const int h = BitsZaehlen(a, 32);
       if (h >= 3 && h <= 5) {
         ++klassen[static_cast<std::size_t>(h)];
-        gewinne.emplace_back(d, i + 1);
+        gewinne.emplace_back(static_cast<int>(d), static_cast<int>(i) + 1);
       }
     }
-  EXPECT_EQ(r.klassenAnzahl, klassen);
-  std::vector<std::pair<int, int>> gefunden;
-  for (const auto& z : r.zeilen)
-    if (z.klasse > 0) gefunden.emplace_back(z.ziehung, z.reihe);
-  EXPECT_EQ(gefunden, gewinne);
+}
+}  // namespace
+
+TEST(ScheinAuswerten, TrefferWieDieTabellenzaehlung) {
+  // Random rows and draws: every result row and every class count agrees with the plain count.
+  // Big tickets of 1..35 go through the triple index (also with repeated rows and rows of fewer
+  // numbers); numbers above 35 (stored data is not validated) are counted row by row.
+  struct Fall {
+    const char* name;
+    int reihen, ziehungen;
+    bool fremdeZahlen;
+  };
+  for (const Fall& f : {Fall{"Index", 4000, 40, false}, Fall{"Zahlen über 35", 300, 60, true}}) {
+    std::mt19937 zufall(11);
+    std::vector<TGewZahlen> ziehungen;
+    for (int d = 0; d < f.ziehungen; ++d) {
+      TGewZahlen z;
+      z.datum = 45000 + d;
+      TZahlenMenge m;
+      for (int k = 0; k < 5;) {
+        const int zahl = f.fremdeZahlen && d % 7 == 0 ? static_cast<int>(zufall() % 256) : 1 + static_cast<int>(zufall() % 35);
+        if (!f.fremdeZahlen && m.Enthaelt(zahl)) continue;
+        m.Einschliessen(zahl);
+        z.GZ[k++] = static_cast<std::uint8_t>(zahl);
+      }
+      ziehungen.push_back(z);
+    }
+    std::vector<std::vector<int>> reihen;
+    for (int r = 0; r < f.reihen; ++r) {
+      std::vector<int> reihe;
+      for (int i = 0; i < 5; ++i)
+        reihe.push_back(f.fremdeZahlen && r % 13 == 0 ? static_cast<int>(zufall() % 256)
+                                                      : 1 + static_cast<int>(zufall() % (r % 5 ? 35 : 9)));
+      if (r % 17 == 0 && r > 0) reihe = reihen.back();  // the same row twice
+      reihen.push_back(reihe);
+    }
+    // Every draw wins somewhere: the draw's own numbers as a row.
+    for (int d = 0; d < f.ziehungen; d += 3)
+      reihen.push_back(std::vector<int>(ziehungen[static_cast<std::size_t>(d)].GZ, ziehungen[static_cast<std::size_t>(d)].GZ + 5));
+    Lauf l(ziehungen, reihen, f.ziehungen - 1, 0, true);
+    const auto& r = l.Starten();
+    std::array<int, 6> klassen{};
+    std::vector<std::pair<int, int>> gewinne;
+    PlainGewinne(ziehungen, reihen, klassen, gewinne);
+    EXPECT_EQ(r.klassenAnzahl, klassen) << f.name;
+    EXPECT_GT(klassen[5], 0) << f.name;
+    std::vector<std::pair<int, int>> gefunden;
+    for (const auto& z : r.zeilen)
+      if (z.klasse > 0) gefunden.emplace_back(z.ziehung, z.reihe);
+    EXPECT_EQ(gefunden, gewinne) << f.name;
+  }
+}
+
+TEST(ScheinAuswerten, ZuGrossWirdVorherAbgelehntUndAbbrechenLaesstNichtsHalbes) {
+  std::vector<TGewZahlen> ziehungen;
+  for (int d = 0; d < 2000; ++d) ziehungen.push_back(Ziehung("01.03.2024", {1 + d % 30, 2 + d % 30, 3 + d % 30, 4 + d % 30, 5 + d % 30}));
+  std::vector<std::vector<int>> reihen;
+  for (int a = 1; a <= 31; ++a) reihen.push_back({a, a + 1, a + 2, a + 3, a + 4});
+  Lauf l(ziehungen, reihen, 1999, 0, true);
+  // At most 2,000 "---" rows and the rows of each draw's ten triples: more than 1,000 rows of room.
+  l.e.speicherGrenze = 1000 * sizeof(ErgebnisZeile);
+  l.Starten();
+  ASSERT_TRUE(l.a.ablehnung);
+  EXPECT_TRUE(l.a.ablehnung->text.startsWith(QStringLiteral("Diese Auswertung ergäbe bis zu ")));
+  EXPECT_TRUE(l.a.ergebnis.zeilen.empty());
+  l.e.speicherGrenze = 0;
+  EXPECT_FALSE(l.Starten().zeilen.empty());
+
+  // A cancel request ends the run as cancelled; the progress counts draws.
+  Arbeitsstand stand;
+  stand.abbrechen = true;
+  l.e.stand = &stand;
+  l.Starten();
+  EXPECT_TRUE(l.a.abgebrochen);
+  EXPECT_EQ(stand.gesamt, 2000);
+  stand.abbrechen = false;
+  l.Starten();
+  EXPECT_FALSE(l.a.abgebrochen);
+  EXPECT_EQ(stand.fortschritt, 2000);
 }
 
 TEST(ScheinAuswerten, RuecklaufquoteMitEinerRundungsregel) {
