@@ -227,7 +227,7 @@ QWidget* TFAuswertung::DateienEinlesen(const QString& pfad) {
   // A ticket's panel comes right after the tabs, before "Schließen".
   setTabOrder(tabs_, tab);
   panel->TabFolgeSetzen();
-  panel->Fuellen(pfad, ziehungen_->DatumsTexte());
+  panel->Fuellen(pfad, ziehungen_->NeuesDatum());
   return tab;
 }
 

@@ -16,6 +16,7 @@
 #include "core/schein.h"
 #include "core/ziehungen.h"
 #include "ui/abbilddienst.h"
+#include "ui/datumsmodell.h"
 #include "ui/fenstergroesse.h"
 #include "ui/hauptknopf.h"
 #include "ui/meldungen.h"
@@ -53,7 +54,7 @@ TFFrScheineN::TFFrScheineN(float preis, QWidget* eltern) : QWidget(eltern), prei
   h->addWidget(LinkerTeil());
   h->addWidget(RechterTeilAufbauen(), 1);
   // A saved draw or a reloaded history: Combo1 gets the new dates with the newest selected.
-  auto neueDaten = [this] { ZiehungenAktualisieren(Ziehungen().DatumsTexte()); };
+  auto neueDaten = [this] { ZiehungenAktualisieren(); };
   connect(&Ziehungen(), &TZiehungsListe::ZiehungGespeichert, this, neueDaten);
   connect(&Ziehungen(), &TZiehungsListe::NeuGeladen, this, neueDaten);
 }
@@ -123,7 +124,9 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   combo1_ = new QComboBox(rechts_);
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setMaxVisibleItems(20);
-  AuswahlBreiteFuer(combo1_, DatumsMuster());
+  // The end draw follows the store; the start draw keeps the dates the panel was opened with.
+  ende_ = new DatumsModell(DatumsModell::Quelle::Laufend, this);
+  DatumsAuswahlEinrichten(combo1_, ende_);
   wahl->addWidget(combo1_, 0, 1);
   cbBack_ = new QCheckBox(QStringLiteral("zurück bis zum"), rechts_);
   cbBack_->setObjectName(QStringLiteral("cbBack"));
@@ -131,7 +134,8 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   combo2_ = new QComboBox(rechts_);
   combo2_->setObjectName(QStringLiteral("combo2"));
   combo2_->setMaxVisibleItems(20);
-  AuswahlBreiteFuer(combo2_, DatumsMuster());
+  anfang_ = new DatumsModell(DatumsModell::Quelle::Stand, this);
+  DatumsAuswahlEinrichten(combo2_, anfang_);
   wahl->addWidget(combo2_, 1, 1);
   bStart_ = new QPushButton(Symbol(QStringLiteral("start")), QStringLiteral("Start"), rechts_);
   bStart_->setObjectName(QStringLiteral("BStart"));
@@ -198,13 +202,17 @@ QWidget* TFFrScheineN::RechterTeilAufbauen() {
   return rechts_;
 }
 
-void TFFrScheineN::Fuellen(const QString& pfad, const QStringList& ziehungsDaten) {
+void TFFrScheineN::Fuellen(const QString& pfad, const QString& neuesDatum) {
   pfad_ = pfad;
-  // 1. Both selectors: all draw dates, the newest (and the one before it) selected.
-  combo1_->addItems(ziehungsDaten);
-  combo1_->setCurrentIndex(static_cast<int>(ziehungsDaten.size()) - 1);
-  combo2_->addItems(ziehungsDaten);
-  combo2_->setCurrentIndex(static_cast<int>(ziehungsDaten.size()) - 2);
+  // 1. Both selectors: all draw dates (and the date of a draw being entered in the main window),
+  // the newest (and the one before it) selected.
+  if (!neuesDatum.isEmpty()) {
+    ende_->ZusatzSetzen(neuesDatum);
+    anfang_->ZusatzSetzen(neuesDatum);
+  }
+  const int n = combo1_->count();
+  combo1_->setCurrentIndex(n - 1);
+  combo2_->setCurrentIndex(n - 2);
 
   // 2.-4. The ticket: rows, shares, file name and row count.
   const QFont schrift = g3_->font();
@@ -262,11 +270,9 @@ void TFFrScheineN::TabFolgeSetzen() {
   setTabOrder(g3a_, g3_);
 }
 
-void TFFrScheineN::ZiehungenAktualisieren(const QStringList& ziehungsDaten) {
+void TFFrScheineN::ZiehungenAktualisieren() {
   const QSignalBlocker sperre(combo1_);
-  combo1_->clear();
-  combo1_->addItems(ziehungsDaten);
-  combo1_->setCurrentIndex(static_cast<int>(ziehungsDaten.size()) - 1);
+  combo1_->setCurrentIndex(combo1_->count() - 1);
 }
 
 void TFFrScheineN::KlassenZeigen() {

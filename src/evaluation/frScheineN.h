@@ -21,12 +21,14 @@ class TFFrScheineN : public QWidget {
   explicit TFFrScheineN(float preis, QWidget* eltern = nullptr);
   ~TFFrScheineN() override;
 
-  // Reads the ticket file and fills both draw selectors with the draw dates (oldest first).
-  void Fuellen(const QString& pfad, const QStringList& ziehungsDaten);
+  // Reads the ticket file; both draw selectors show the draw dates (oldest first) and the date of a
+  // draw being entered in the main window (neuesDatum, when not empty), the last and the one before
+  // it selected.
+  void Fuellen(const QString& pfad, const QString& neuesDatum = {});
   // The order of Tab once the panel is in its window (a move to another window loses it).
   void TabFolgeSetzen();
-  // New draw dates after a saved draw: Combo1 gets them with the newest selected.
-  void ZiehungenAktualisieren(const QStringList& ziehungsDaten);
+  // After a saved draw or a reload: Combo1 selects the newest draw.
+  void ZiehungenAktualisieren();
 
   void BStartClick();
   void BZeigClick();
@@ -77,4 +79,6 @@ class TFFrScheineN : public QWidget {
   QLineEdit* lGesGewinnAnt_ = nullptr;
   QLineEdit* lRL_ = nullptr;
   TabellenAnsicht* g5_ = nullptr;
+  class DatumsModell* ende_ = nullptr;    // Combo1: the store's dates
+  class DatumsModell* anfang_ = nullptr;  // combo2: the dates when the panel was opened
 };

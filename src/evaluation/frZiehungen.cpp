@@ -18,6 +18,7 @@
 #include "core/zahltext.h"
 #include "core/ziehungen.h"
 #include "platform/plattform.h"
+#include "ui/datumsmodell.h"
 #include "ui/fenstergroesse.h"
 #include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
@@ -87,8 +88,9 @@ TFfrZiehungen::TFfrZiehungen(QWidget* eltern) : QWidget(eltern) {
   combo1_->setObjectName(QStringLiteral("Combo1"));
   combo1_->setFont(Fett(combo1_->font()));
   combo1_->setMaxVisibleItems(20);
-  // As wide as one date needs: the extra date of a new draw does not widen it.
-  AuswahlBreiteFuer(combo1_, DatumAlsText(QDateAlsDatum(QDate(2088, 12, 28))));
+  // The store's dates and, while a draw is entered, its date; as wide as one date needs.
+  daten_ = new DatumsModell(DatumsModell::Quelle::Laufend, this);
+  DatumsAuswahlEinrichten(combo1_, daten_);
   connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { Combo1Change(); });
   kopf->addWidget(combo1_, 1, 0);
 
@@ -178,11 +180,7 @@ void TFfrZiehungen::TabFolgeSetzen() {
   setTabOrder(makler_[0], makler_[1]);
 }
 
-QStringList TFfrZiehungen::DatumsTexte() const {
-  QStringList daten;
-  for (int i = 0; i < combo1_->count(); ++i) daten << combo1_->itemText(i);
-  return daten;
-}
+QString TFfrZiehungen::NeuesDatum() const { return daten_->HatZusatz() ? combo1_->itemText(combo1_->count() - 1) : QString(); }
 
 void TFfrZiehungen::NeuGeladen() {
   // The selector is filled anew: a draw being entered (its date entry) ends with it.
@@ -196,8 +194,6 @@ void TFfrZiehungen::NeuGeladen() {
 void TFfrZiehungen::DrawSelectorFuellen() {
   {
     const QSignalBlocker sperre(combo1_);
-    combo1_->clear();
-    combo1_->addItems(Ziehungen().DatumsTexte());
     combo1_->setCurrentIndex(-1);
   }
   combo1_->setCurrentIndex(Ziehungen().Neueste());  // shows the newest draw
@@ -254,7 +250,7 @@ void TFfrZiehungen::BHinzuClick() {
     ziehungNeu_ = false;
     HinzuKnopfZeigen(false);
     bSave_->setEnabled(true);
-    if (combo1_->count() > n) combo1_->removeItem(combo1_->count() - 1);
+    daten_->ZusatzEntfernen();
     combo1_->setCurrentIndex(combo1_->count() - 1);
     return;
   }
@@ -262,7 +258,7 @@ void TFfrZiehungen::BHinzuClick() {
   HinzuKnopfZeigen(true);
   bSave_->setEnabled(true);
   const QString datum = DatumAlsText(Ziehungen().NeuesDatum());
-  combo1_->addItem(datum);
+  daten_->ZusatzSetzen(datum);
   combo1_->setCurrentIndex(combo1_->count() - 1);
   BDelClick();
   DatumsZeileSetzen(datum);

@@ -48,8 +48,8 @@ class TFfrZiehungen : public QWidget {
   bool ZiehungNeu() const { return ziehungNeu_; }
   QString DatumsZeile() const { return datumsZeile_; }
   QComboBox* Combo1() const { return combo1_; }
-  // The entries of the draw selector (with the date of a draw being entered).
-  QStringList DatumsTexte() const;
+  // The date of the draw being entered; empty when none is.
+  QString NeuesDatum() const;
 
  private:
   void NummerAnzeigen(int n);
@@ -64,6 +64,7 @@ class TFfrZiehungen : public QWidget {
   QString datumsZeile_;
 
   QComboBox* combo1_ = nullptr;
+  class DatumsModell* daten_ = nullptr;  // the selector's dates
   QPushButton* bHinzu_ = nullptr;
   QPushButton* bSave_ = nullptr;
   QPushButton* bCopy_ = nullptr;

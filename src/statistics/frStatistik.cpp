@@ -13,6 +13,7 @@
 
 #include "core/datum.h"
 #include "core/ziehungen.h"
+#include "ui/datumsmodell.h"
 #include "ui/fenstergroesse.h"
 #include "ui/hauptknopf.h"
 #include "ui/meldungen.h"
@@ -361,9 +362,9 @@ void TFfrStatistik::Aufbauen() {
   // The panel shows the counts of the whole list, the period preselected below.
   ZaehlerZeigen(TeilStatistik(0, n - 1));
   anzahl_->setText(QString::number(n));
-  const QStringList daten = Ziehungen().DatumsTexte();
-  von_->addItems(daten);
-  bis_->addItems(daten);
+  // The dates as they are now: the window keeps them while it is open.
+  auto* daten = new DatumsModell(DatumsModell::Quelle::Stand, this);
+  for (QComboBox* c : {von_, bis_}) DatumsAuswahlEinrichten(c, daten, 94);
   von_->setCurrentIndex(n > 0 ? 0 : -1);
   bis_->setCurrentIndex(n - 1);
   AbwesenheitZeigen();

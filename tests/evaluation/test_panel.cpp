@@ -19,7 +19,7 @@ class Panel : public DatenOrdnerTest {
                                     const char* meine = "1") {
     EXPECT_TRUE(ScheinSchreiben(Reihen(reihen), ges, meine, Pfad(name)).ok());
     auto p = std::make_unique<TFFrScheineN>(0.5f);
-    p->Fuellen(Pfad(name), ::Ziehungen().DatumsTexte());
+    p->Fuellen(Pfad(name));
     return p;
   }
   void Ziehungen(const std::vector<std::pair<QString, std::vector<int>>>& z) {

@@ -12,6 +12,7 @@
 #include "core/ziehungen.h"
 #include "evaluation/auswertung.h"
 #include "testumgebung.h"
+#include "ui/datumsmodell.h"
 #include "ui/tabellenansicht.h"
 
 namespace {
@@ -146,4 +147,42 @@ TEST_F(Ziehungsseite, EinfuegenAusDerZwischenablage) {
   Klick("BCopy");
   EXPECT_EQ(meldungen.Texte(), QStringList{QStringLiteral("'3 Richtige' ist kein gültiger Integerwert")});
   EXPECT_EQ(Ausgewaehlt(), (std::vector<int>{7, 12}));  // lines before the bad one are applied
+}
+
+TEST_F(Ziehungsseite, DatumslistenFolgenDemSpeicherOderBehaltenIhrenStand) {
+  ZiehungenSchreiben({{"01.03.2024", {1, 2, 3, 4, 5}}, {"08.03.2024", {2, 9, 17, 25, 31}}});
+  ASSERT_TRUE(Ziehungen().NeuLaden().ok());
+  DatumsModell laufend(DatumsModell::Quelle::Laufend), stand(DatumsModell::Quelle::Stand);
+  auto texte = [](const DatumsModell& m) {
+    QStringList t;
+    for (int i = 0; i < m.rowCount(); ++i) t << m.data(m.index(i), Qt::DisplayRole).toString();
+    return t;
+  };
+  EXPECT_EQ(texte(laufend), (QStringList{"01.03.2024", "08.03.2024"}));
+  // The date of a draw being entered follows the dates; once saved it stands for the draw.
+  laufend.ZusatzSetzen(QStringLiteral("15.03.2024"));
+  EXPECT_EQ(laufend.rowCount(), 3);
+  const std::uint8_t zahlen[5] = {3, 7, 11, 20, 33};
+  ASSERT_TRUE(Ziehungen().AnhaengenUndSpeichern(*TextAlsDatum(QStringLiteral("15.03.2024")), zahlen, TZiehungsListe::DateiPfad()).ok());
+  EXPECT_FALSE(laufend.HatZusatz());
+  EXPECT_EQ(texte(laufend), (QStringList{"01.03.2024", "08.03.2024", "15.03.2024"}));
+  ASSERT_TRUE(Ziehungen().AnhaengenUndSpeichern(*TextAlsDatum(QStringLiteral("22.03.2024")), zahlen, TZiehungsListe::DateiPfad()).ok());
+  EXPECT_EQ(laufend.rowCount(), 4);
+  EXPECT_EQ(texte(stand), (QStringList{"01.03.2024", "08.03.2024"}));  // as it was made
+  // A reload starts afresh: no extra entry.
+  laufend.ZusatzSetzen(QStringLiteral("29.03.2024"));
+  ZiehungenSchreiben({{"05.01.2025", {1, 2, 3, 4, 5}}});
+  ASSERT_TRUE(Ziehungen().NeuLaden().ok());
+  EXPECT_EQ(texte(laufend), QStringList{"05.01.2025"});
+  EXPECT_EQ(stand.rowCount(), 2);
+
+  // A selector is as wide as one date, however many entries it has: its entries are not measured.
+  QComboBox leer, voll;
+  ZiehungenSchreiben({});
+  ASSERT_TRUE(Ziehungen().NeuLaden().ok());
+  DatumsModell nichts(DatumsModell::Quelle::Stand);
+  DatumsAuswahlEinrichten(&leer, &nichts);
+  DatumsAuswahlEinrichten(&voll, &stand);
+  EXPECT_EQ(leer.sizeHint(), voll.sizeHint());
+  EXPECT_GE(voll.minimumWidth(), QFontMetrics(voll.font()).horizontalAdvance(QStringLiteral("28.12.2088")));
 }
