@@ -245,7 +245,6 @@ void TFfrZiehungen::HinzuKnopfZeigen(bool abbrechen) {
 
 void TFfrZiehungen::BHinzuClick() {
   if (Ziehungen().Anzahl() == 0) DownloadAnbieten(this);
-  const int n = Ziehungen().Anzahl();
   if (ziehungNeu_) {
     ziehungNeu_ = false;
     HinzuKnopfZeigen(false);
