@@ -13,7 +13,8 @@ struct Meldung {
 // The result of a file operation: empty text on success, otherwise the message for the player.
 struct Ergebnis {
   QString fehler;
-  bool ok() const { return fehler.isEmpty(); }
+  bool abgebrochen = false;  // the player cancelled the work: nothing was written, nothing to report
+  bool ok() const { return fehler.isEmpty() && !abgebrochen; }
 };
 
 // Sentences of a message are joined with two carriage returns.

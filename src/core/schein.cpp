@@ -64,11 +64,14 @@ std::uint16_t Anteil(const QString& text) {
 }
 }  // namespace
 
-Ergebnis ScheinSchreiben(const TabellenDaten& reihen, const QString& antGes, const QString& antMeine, const QString& pfad) {
+Ergebnis ScheinSchreiben(const TabellenDaten& reihen, const QString& antGes, const QString& antMeine, const QString& pfad,
+                         Arbeitsstand* stand) {
   QByteArray daten;
   const int n = reihen.Zeilen() - 1;
   daten.reserve(n > 0 ? n * static_cast<int>(sizeof(TNormalSchein)) : 0);
+  if (stand) stand->gesamt = n;
   for (int z = 1; z <= n; ++z) {
+    if (stand && !ArbeitWeiter(*stand, z)) return {{}, true};
     TNormalSchein satz;
     for (int s = 1; s <= ZahlenJeReihe; ++s) satz.WZ[s - 1] = static_cast<std::uint8_t>(reihen.Zelle(z, s).trimmed().toInt());
     satz.AntGes = Anteil(antGes);
@@ -100,12 +103,14 @@ QString CsvZeile(const QStringList& zellen) {
   return teile.join(QLatin1Char(','));
 }
 
-Ergebnis CsvSchreiben(const TabellenDaten& reihen, const QString& pfad) {
+Ergebnis CsvSchreiben(const TabellenDaten& reihen, const QString& pfad, Arbeitsstand* stand) {
   // The columns to write: from column 1 on while the cell in data row 1 is filled, at most 11.
   int spalten = 0;
   while (spalten < 11 && spalten + 1 < reihen.Spalten() && !reihen.Zelle(1, spalten + 1).isEmpty()) ++spalten;
   QString text;
+  if (stand) stand->gesamt = reihen.Zeilen() - 1;
   for (int z = 1; z < reihen.Zeilen(); ++z) {
+    if (stand && !ArbeitWeiter(*stand, z)) return {{}, true};
     QStringList zellen;
     for (int s = 1; s <= spalten; ++s) zellen << reihen.Zelle(z, s);
     text += CsvZeile(zellen) + QLatin1String("\r\n");

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "arbeitsstand.h"
 #include "meldung.h"
 #include "tabelle.h"
 
@@ -26,11 +27,12 @@ Ergebnis ScheinLesen(Tabelle& reihen, QString& antGes, QString& antMeine, const 
 
 // Writes the rows 1..last of a row table as a ticket file, the share counts in every record (an
 // empty share text counts as 1). The previous file is replaced only after a successful write.
-Ergebnis ScheinSchreiben(const TabellenDaten& reihen, const QString& antGes, const QString& antMeine, const QString& pfad);
+Ergebnis ScheinSchreiben(const TabellenDaten& reihen, const QString& antGes, const QString& antMeine, const QString& pfad,
+                         Arbeitsstand* stand = nullptr);
 
 // Writes the rows of a row table as a CSV file: the columns from 1 on whose cell in row 1 is not
 // empty, joined by ",", quoted where needed, CR LF after every line, no header.
-Ergebnis CsvSchreiben(const TabellenDaten& reihen, const QString& pfad);
+Ergebnis CsvSchreiben(const TabellenDaten& reihen, const QString& pfad, Arbeitsstand* stand = nullptr);
 
 // Reads a CSV file into a row table: one data row per line that is neither empty nor "\"\"", the
 // parts between the commas unchanged in columns 1, 2, ... (also beyond the visible columns).

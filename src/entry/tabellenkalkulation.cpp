@@ -54,7 +54,8 @@ QString NeueExportDatei() {
   return pfad;
 }
 
-Ergebnis ExportSchreiben(const TabellenDaten& raster, const QString& blattName, int letzteSpalte, const QString& pfad) {
+Ergebnis ExportSchreiben(const TabellenDaten& raster, const QString& blattName, int letzteSpalte, const QString& pfad,
+                         Arbeitsstand* stand) {
   const CZahlenformat cZahlen;  // libxlsxwriter writes the column widths with printf
   const int r = raster.Zeilen(), spalten = std::min(letzteSpalte, raster.Spalten());
   // Shared strings (not the constant-memory mode's inline strings): every spreadsheet program and
@@ -64,12 +65,18 @@ Ergebnis ExportSchreiben(const TabellenDaten& raster, const QString& blattName, 
   if (!mappe) return {SchreibFehler(pfad, QStringLiteral("Die Arbeitsmappe kann nicht angelegt werden."))};
   lxw_worksheet* blatt = workbook_add_worksheet(mappe, blattName.toUtf8().constData());
   std::vector<int> breite(static_cast<std::size_t>(std::max(spalten, 0)), 0);
-  for (int z = 1; z < r; ++z)
+  if (stand) stand->gesamt = r - 1;
+  for (int z = 1; z < r; ++z) {
+    if (stand && !ArbeitWeiter(*stand, z)) {
+      lxw_workbook_free(mappe);  // nothing has been written yet
+      return {{}, true};
+    }
     for (int c = 1; c <= spalten; ++c) {
       const QString text = NBSP + raster.Zelle(z, c);
       worksheet_write_string(blatt, static_cast<lxw_row_t>(z - 1), static_cast<lxw_col_t>(c - 1), text.toUtf8().constData(), nullptr);
       breite[static_cast<std::size_t>(c - 1)] = std::max(breite[static_cast<std::size_t>(c - 1)], static_cast<int>(text.size()));
     }
+  }
   for (int c = 0; c < spalten; ++c)
     worksheet_set_column(blatt, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), breite[static_cast<std::size_t>(c)] + 1.5, nullptr);
   const lxw_error fehler = workbook_close(mappe);

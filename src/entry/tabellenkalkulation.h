@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include "core/arbeitsstand.h"
 #include "core/meldung.h"
 #include "core/tabelle.h"
 #include "entry/blattlesen.h"
@@ -20,7 +21,8 @@ QString CellRef(int zeile, int spalte);
 // sheet cell (r, c) for r = 1..R-1 and c = 1..min(letzteSpalte, C), each text preceded by a
 // no-break space so that it stays text; the row-number column and the header row stay behind.
 // Columns are as wide as their texts.
-Ergebnis ExportSchreiben(const TabellenDaten& raster, const QString& blattName, int letzteSpalte, const QString& pfad);
+Ergebnis ExportSchreiben(const TabellenDaten& raster, const QString& blattName, int letzteSpalte, const QString& pfad,
+                         Arbeitsstand* stand = nullptr);
 
 // A file name for a new export: the data folder's "Export/" folder (created when missing).
 QString NeueExportDatei();

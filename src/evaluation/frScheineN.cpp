@@ -19,6 +19,7 @@
 #include "ui/datumsmodell.h"
 #include "ui/fenstergroesse.h"
 #include "ui/hauptknopf.h"
+#include "ui/hintergrund.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -287,17 +288,31 @@ void TFFrScheineN::KlassenZeigen() {
 }
 
 void TFFrScheineN::BStartClick() {
-  hoechstZeile_ = 0;
+  if (laeuft_) return;
+  // The draws as they are now (the store may change while the work runs), the rows as numbers.
+  const std::vector<TGewZahlen> ziehungen = Ziehungen().Liste();
   AuswertungsEingabe e;
-  e.ziehungen = &Ziehungen().Liste();
+  e.ziehungen = &ziehungen;
   e.ende = combo1_->currentIndex();
   e.anfang = combo2_->currentIndex();
   e.zeitraum = cbBack_->isChecked();
-  e.reihen = mengen_;
   e.antGes = eAntGes_->text().toInt();
   e.antMeine = eAntmeine_->text().toInt();
   e.preis = preis_;
-  Auswertung a = ScheinAuswerten(e);
+  // Beside the window: it stays painted, a long run shows its progress and can be cancelled;
+  // a cancelled run leaves the last result as it was.
+  Arbeitsstand stand;
+  e.stand = &stand;
+  Fortschrittsanzeige anzeige;
+  anzeige.text = QStringLiteral("Die Reihen werden ausgewertet …");
+  laeuft_ = true;
+  Auswertung a = ImHintergrund<Auswertung>(this, anzeige, stand, [&] {
+    e.reihen = mengen_;
+    return ScheinAuswerten(e);
+  });
+  laeuft_ = false;
+  if (a.abgebrochen) return;
+  hoechstZeile_ = 0;
   if (a.ablehnung) {
     Melden(*a.ablehnung, this);
     // The result table, the summary, the own part and the return rate keep what they showed.

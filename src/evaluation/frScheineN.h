@@ -30,7 +30,9 @@ class TFFrScheineN : public QWidget {
   // After a saved draw or a reload: Combo1 selects the newest draw.
   void ZiehungenAktualisieren();
 
+  // Evaluates beside the window; a second start while one runs does nothing.
   void BStartClick();
+  bool LaeuftGerade() const { return laeuft_; }
   void BZeigClick();
   void BFotoClick();
 
@@ -81,4 +83,5 @@ class TFFrScheineN : public QWidget {
   TabellenAnsicht* g5_ = nullptr;
   class DatumsModell* ende_ = nullptr;    // Combo1: the store's dates
   class DatumsModell* anfang_ = nullptr;  // combo2: the dates when the panel was opened
+  bool laeuft_ = false;                   // an evaluation runs
 };

@@ -30,6 +30,7 @@
 #include "ui/fenstergroesse.h"
 #include "ui/hauptknopf.h"
 #include "ui/hilfedienst.h"
+#include "ui/hintergrund.h"
 #include "ui/meldungen.h"
 #include "ui/reihenspeichern.h"
 #include "ui/skin.h"
@@ -373,20 +374,30 @@ void TFZufall::BGlueckClick() {
   }
   laeuft_ = true;
   Sperren(true);
-  const ZufallsLauf lauf = ZufallszahlenErmitteln(auswahl_, wert, zufall_, ergebnis_, [this, wert](std::int64_t fertig) {
+  // Beside the window: it stays painted and shows how far the run is; closing the window cancels
+  // the run. Only a completed run replaces the rows shown.
+  Arbeitsstand stand;
+  stand.gesamt = wert;
+  Fortschrittsanzeige anzeige;
+  anzeige.text = QStringLiteral("Die Zufallsreihen werden erzeugt …");
+  anzeige.takt = [this, wert](std::int64_t fertig) {
     lReihen_->setText(
         QStringLiteral("%1 von %2 Zufallsreihen …").arg(QLocale().toString(static_cast<qlonglong>(fertig)), QLocale().toString(wert)));
-    QCoreApplication::processEvents();
-    return !schliessenNachLauf_;
+  };
+  ZufallsErgebnis neu;
+  const ZufallsLauf lauf = ImHintergrund<ZufallsLauf>(this, anzeige, stand, [&] {
+    return ZufallszahlenErmitteln(auswahl_, wert, zufall_, neu, [&stand](std::int64_t fertig) {
+      stand.fortschritt = fertig;
+      return !stand.abbrechen;
+    });
   });
   Sperren(false);
   laeuft_ = false;
   if (lauf.abgebrochen) {
-    // The window was closed during the run: nothing of the half result is kept.
     lReihen_->setText(hatErgebnis_ ? QStringLiteral("%1 Zufallsreihen").arg(ergebnis_.Zufreihen.size()) : QStringLiteral("Zufallsreihen"));
-    if (schliessenNachLauf_) QTimer::singleShot(0, this, &QWidget::close);
     return;
   }
+  if (!lauf.ablehnung) ergebnis_ = std::move(neu);
   if (lauf.ablehnung) {
     Melden(*lauf.ablehnung, this);
   } else {
@@ -455,12 +466,6 @@ void TFZufall::showEvent(QShowEvent* ereignis) {
 }
 
 void TFZufall::closeEvent(QCloseEvent* ereignis) {
-  if (laeuft_) {
-    // The run ends first; the window closes right after it, without its half result.
-    schliessenNachLauf_ = true;
-    ereignis->ignore();
-    return;
-  }
   ErgebnisMelden(
       Einstellungen().Schreiben(Schluessel::Anzahl.Sektion(), {Schluessel::Anzahl.Wert(anzahl_->text()),
                                                                Schluessel::Bankzahlen.Wert(AuswahlAlsText(auswahl_, Gruppe::Bank)),

@@ -77,7 +77,6 @@ class TFZufall : public QMainWindow {
   bool sortiert_ = false;
   bool gelesen_ = false;
   bool laeuft_ = false;
-  bool schliessenNachLauf_ = false;
   std::array<QPoint, MaxZahl + 1> eNrEcke_{};
   std::array<std::array<QPushButton*, MaxZahl + 1>, 4> knoepfe_{};  // by group 1..3
   std::array<QToolButton*, 4> leeren_{};

@@ -58,6 +58,7 @@ Antwort Melden(MeldungsArt art, const QString& text, QWidget* eltern) { return M
 
 bool ErgebnisMelden(const Ergebnis& e, QWidget* eltern) {
   if (e.ok()) return true;
+  if (e.fehler.isEmpty()) return false;  // cancelled
   Fehler(e.fehler, eltern);
   return false;
 }

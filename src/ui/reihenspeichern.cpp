@@ -1,6 +1,5 @@
 #include "reihenspeichern.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +7,7 @@
 #include "core/programmwerte.h"
 #include "core/schein.h"
 #include "ui/dateidialoge.h"
+#include "ui/hintergrund.h"
 #include "ui/meldungen.h"
 #include "ui/tabellenexport.h"
 
@@ -36,9 +36,10 @@ QString AlsTippscheinSpeichern(const TabellenDaten& tabelle, const QString& tite
            eltern);
     return {};
   }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Ergebnis e = ScheinSchreiben(tabelle, QString::number(ges), QString::number(eigene), pfad);
-  QApplication::restoreOverrideCursor();
+  Arbeitsstand stand;
+  const Ergebnis e = ImHintergrund<Ergebnis>(eltern, NurText(QStringLiteral("Der Tippschein wird gespeichert …")), stand, [&] {
+    return ScheinSchreiben(tabelle, QString::number(ges), QString::number(eigene), pfad, &stand);
+  });
   return ErgebnisMelden(e, eltern) ? pfad : QString();
 }
 
@@ -50,9 +51,9 @@ QString AlsCsvSpeichern(const TabellenDaten& tabelle, QWidget* eltern) {
   d.startOrdner = Werte().datenOrdner;
   const QString pfad = DateiDialoge().Speichern(d, eltern);
   if (pfad.isEmpty()) return {};
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Ergebnis e = CsvSchreiben(tabelle, pfad);
-  QApplication::restoreOverrideCursor();
+  Arbeitsstand stand;
+  const Ergebnis e = ImHintergrund<Ergebnis>(eltern, NurText(QStringLiteral("Die CSV-Datei wird geschrieben …")), stand,
+                                             [&] { return CsvSchreiben(tabelle, pfad, &stand); });
   return ErgebnisMelden(e, eltern) ? pfad : QString();
 }
 

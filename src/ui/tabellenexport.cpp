@@ -1,9 +1,8 @@
 #include "tabellenexport.h"
 
-#include <QApplication>
-
 #include "entry/tabellenkalkulation.h"
 #include "platform/plattform.h"
+#include "ui/hintergrund.h"
 #include "ui/meldungen.h"
 
 void ExcelExport(const TabellenDaten& raster, const QString& blattName, int letzteSpalte, QWidget* eltern) {
@@ -14,9 +13,9 @@ void ExcelExport(const TabellenDaten& raster, const QString& blattName, int letz
     return;
   }
   const QString pfad = NeueExportDatei();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Ergebnis e = ExportSchreiben(raster, blattName, letzteSpalte, pfad);
-  QApplication::restoreOverrideCursor();
+  Arbeitsstand stand;
+  const Ergebnis e = ImHintergrund<Ergebnis>(eltern, NurText(QStringLiteral("Die Tabelle wird exportiert …")), stand,
+                                             [&] { return ExportSchreiben(raster, blattName, letzteSpalte, pfad, &stand); });
   if (!ErgebnisMelden(e, eltern)) return;
   if (!System().TabelleOeffnen(pfad))
     Fehler(QStringLiteral("Das Tabellenprogramm kann nicht gestartet werden.") + CRCR +

@@ -186,6 +186,24 @@ TEST_F(Dateien, CsvSchreibenUndLesen) {
   EXPECT_EQ(t.Zelle(1, 1), QStringLiteral("\"1 2\""));
 }
 
+TEST_F(Dateien, AbgebrochenesSchreibenAendertKeineDatei) {
+  const Tabelle t = Reihen({{4, 11, 17, 23, 35}, {1, 2, 3, 4, 5}});
+  Schreiben("alt.csv", "alt\r\n");
+  Schreiben("alt.vnds", "alt");
+  Arbeitsstand stand;
+  stand.abbrechen = true;
+  const Ergebnis ergebnisse[] = {CsvSchreiben(t, Pfad("alt.csv"), &stand), ScheinSchreiben(t, "1", "1", Pfad("alt.vnds"), &stand),
+                                 CsvSchreiben(t, Pfad("neu.csv"), &stand)};
+  for (const Ergebnis& e : ergebnisse) {
+    EXPECT_TRUE(e.abgebrochen);
+    EXPECT_FALSE(e.ok());
+    EXPECT_TRUE(e.fehler.isEmpty());  // nothing to tell the player
+  }
+  EXPECT_EQ(DateiInhalt("alt.csv"), QByteArray("alt\r\n"));
+  EXPECT_EQ(DateiInhalt("alt.vnds"), QByteArray("alt"));
+  EXPECT_FALSE(QFile::exists(Pfad("neu.csv")));
+}
+
 TEST_F(Dateien, LeereCsvDateiBehaeltDieZeilennummer) {
   // Every cell outside the header row and the row-number column is emptied.
   Schreiben("r.csv", "1,2,3,4,5\r\n6,7,8,9,10\r\n");

@@ -49,6 +49,13 @@ TEST_F(Tabellenkalkulation, ExportZurueckGelesen) {
   EXPECT_EQ(Zeile(zurueck, 1), (QStringList{"1", NBSP + "3", NBSP + "11", NBSP + "17", NBSP + "24", NBSP + "35", NBSP}));
   EXPECT_EQ(Zeile(zurueck, 49), (QStringList{"49", NBSP, NBSP, NBSP, NBSP, NBSP, NBSP}));
   EXPECT_EQ(zurueck.Zelle(0, 1), QStringLiteral("Z1"));  // the header row stays
+
+  // A cancelled export leaves no file.
+  Arbeitsstand stand;
+  stand.abbrechen = true;
+  const QString abgebrochen = NeueExportDatei();
+  EXPECT_TRUE(ExportSchreiben(raster, "Tippreihen", 6, abgebrochen, &stand).abgebrochen);
+  EXPECT_FALSE(QFile::exists(abgebrochen));
 }
 
 TEST_F(Tabellenkalkulation, ImportXlsxOdsXls) {

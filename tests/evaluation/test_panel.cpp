@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "core/schein.h"
@@ -138,4 +140,40 @@ TEST_F(Panel, ZweiPanelsBehaltenIhrErgebnis) {
   EXPECT_EQ(a->G3()->Stil(1, 1).hintergrund, Gruen);
   EXPECT_EQ(a->HoechstZeile(), 1);
   EXPECT_EQ(b->HoechstZeile(), 2);
+}
+
+TEST_F(Panel, AbbrechenBehaeltDasLetzteErgebnisUndEinZweiterStartGehtNicht) {
+  // A ticket of all possible rows over 300 draws: long enough to cancel while it runs.
+  std::vector<std::pair<QString, std::vector<int>>> ziehungen;
+  for (int d = 0; d < 300; ++d)
+    ziehungen.push_back({QDate(2019, 1, 4).addDays(7 * d).toString("dd.MM.yyyy"), {1 + d % 7, 9, 17 + d % 5, 25, 31 + d % 4}});
+  Ziehungen(ziehungen);
+  ScheinTabelle alle;
+  for (int a = 1; a <= 31; ++a)
+    for (int b = a + 1; b <= 32; ++b)
+      for (int c = b + 1; c <= 33; ++c)
+        for (int d = c + 1; d <= 34; ++d)
+          for (int e = d + 1; e <= 35; ++e)
+            alle.reihen.push_back({std::uint8_t(a), std::uint8_t(b), std::uint8_t(c), std::uint8_t(d), std::uint8_t(e)});
+  ASSERT_TRUE(ScheinSchreiben(alle, "1", "1", Pfad("alle.vnds")).ok());
+  TFFrScheineN p(0.5f);
+  p.Fuellen(Pfad("alle.vnds"));
+  Start(p);  // the newest draw alone
+  const QString gewinn = Text(p, "LGesGewinn");
+  const int zeilen = p.G3a()->Daten()->Zeilen();
+  ASSERT_FALSE(gewinn.isEmpty());
+
+  p.CbBack()->setChecked(true);
+  bool lief = false;
+  QTimer::singleShot(5, &p, [&] {
+    lief = p.LaeuftGerade();
+    Start(p);  // dropped: nothing starts beside the running work
+    if (auto* fortschritt = p.findChild<QProgressDialog*>("Fortschritt")) emit fortschritt->canceled();
+  });
+  Start(p);
+  ASSERT_TRUE(lief);
+  EXPECT_FALSE(p.LaeuftGerade());
+  EXPECT_EQ(Text(p, "LGesGewinn"), gewinn);
+  EXPECT_EQ(p.G3a()->Daten()->Zeilen(), zeilen);
+  EXPECT_TRUE(p.EinzelZiehung());
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -173,6 +174,25 @@ TEST_F(Zufallsfenster, EinstellungenHinUndZurueck) {
   Ini().SchreibeText("Zufall", "Anzahl", "");
   Oeffnen();
   EXPECT_EQ(Feld("EAnzahl")->text(), QStringLiteral("12"));
+}
+
+TEST_F(Zufallsfenster, AbbrechenBehaeltDieLetztenReihen) {
+  Oeffnen();
+  Feld("EAnzahl")->setText("12");
+  Klick("BGlueck");
+  const QString erste = fenster->Raster()->Daten()->Zelle(1, 1);
+  Feld("EAnzahl")->setText("324632");
+  bool lief = false;
+  QTimer::singleShot(5, fenster, [&] {
+    lief = fenster->LaeuftGerade();
+    if (auto* fortschritt = fenster->findChild<QProgressDialog*>("Fortschritt")) emit fortschritt->canceled();
+  });
+  Klick("BGlueck");
+  ASSERT_TRUE(lief);
+  EXPECT_EQ(fenster->Raster()->Daten()->Zeilen(), 13);
+  EXPECT_EQ(fenster->Raster()->Daten()->Zelle(1, 1), erste);
+  EXPECT_EQ(fenster->findChild<QLabel*>("LReihen")->text(), QStringLiteral("12 Zufallsreihen"));
+  EXPECT_TRUE(fenster->findChild<QPushButton*>("BGlueck")->isEnabled());
 }
 
 TEST_F(Zufallsfenster, SchliessenWaehrendDesLaufs) {
