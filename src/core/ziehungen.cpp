@@ -17,6 +17,7 @@ QString TZiehungsListe::DateiPfad() { return Werte().DatenDatei(QStringLiteral("
 
 Ergebnis TZiehungsListe::Laden(const QString& pfad) {
   const Ergebnis e = Einlesen(pfad);
+  ++stand_;
   emit NeuGeladen();
   emit Geaendert();
   return e;
@@ -55,6 +56,7 @@ std::vector<TGewZahlen> TZiehungsListe::AusBytes(QByteArrayView daten) {
 
 Ergebnis TZiehungsListe::NeuLaden(const QString& pfad) {
   liste_.clear();
+  ++stand_;
   return Laden(pfad);
 }
 
@@ -72,6 +74,7 @@ Ergebnis TZiehungsListe::AnhaengenUndSpeichern(double datum, const std::uint8_t 
   Ergebnis e = Schreiben(neu, pfad);
   if (!e.ok()) return e;
   liste_ = std::move(neu);
+  ++stand_;
   emit ZiehungGespeichert(Neueste(), true);
   emit Geaendert();
   return e;
@@ -85,6 +88,7 @@ Ergebnis TZiehungsListe::ErsetzenUndSpeichern(int i, double datum, const std::ui
   Ergebnis e = Schreiben(neu, pfad);
   if (!e.ok()) return e;
   liste_ = std::move(neu);
+  ++stand_;
   emit ZiehungGespeichert(i, false);
   emit Geaendert();
   return e;

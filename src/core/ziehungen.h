@@ -2,6 +2,7 @@
 // kept by a store that announces every change.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include <QByteArrayView>
@@ -35,6 +36,8 @@ class TZiehungsListe : public QObject {
   const TGewZahlen& Eintrag(int i) const { return liste_[static_cast<std::size_t>(i)]; }
   int Neueste() const { return Anzahl() - 1; }  // -1 when empty
   const std::vector<TGewZahlen>& Liste() const { return liste_; }
+  // Counts the changes of the list: what was taken from it at the same count is still the same.
+  std::uint64_t Stand() const { return stand_; }
   QStringList DatumsTexte() const;
 
   // The date of a new draw: newest date + 1 day, today when the list is empty.
@@ -58,6 +61,7 @@ class TZiehungsListe : public QObject {
  private:
   Ergebnis Einlesen(const QString& pfad);
   std::vector<TGewZahlen> liste_;
+  std::uint64_t stand_ = 0;
 };
 
 // The process-wide draw list.

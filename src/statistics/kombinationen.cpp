@@ -111,7 +111,8 @@ KombiTabelle& Kombis(int k) {
 }
 
 void KombisAufbauen() {
-  for (int k = 2; k <= 4; ++k) Kombis(k) = KombiTabelle(k);
+  // The sets and the per-draw index rows stay (the rows follow the statistics base by themselves).
+  for (int k = 2; k <= 4; ++k) Kombis(k).ZaehlerLeeren();
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // drawn together, and the search for the draws that contain a chosen combination.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -27,6 +28,7 @@ class KombiTabelle {
   // Counts every combination over the draws von..bis (clamped to GZMengen), from the draws: each
   // draw adds one to each combination it holds, found in the draw's row of combination indices.
   void Zaehlen(int von, int bis);
+  void ZaehlerLeeren() { std::fill(anzahl_.begin(), anzahl_.end(), 0u); }
 
  private:
   // Per draw the indices of the combinations it holds (a fixed number of slots per draw; a draw
@@ -49,7 +51,7 @@ class KombiTabelle {
 
 // The three process-wide tables (k = 2, 3, 4).
 KombiTabelle& Kombis(int k);
-// Rebuilds the sets of all three tables (counts reset).
+// Resets the counts of all three tables.
 void KombisAufbauen();
 
 // The most and least frequent combinations as table indices in display order: groups of equal

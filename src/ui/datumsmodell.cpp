@@ -8,11 +8,25 @@
 #include "core/ziehungen.h"
 #include "ui/fenstergroesse.h"
 
+namespace {
+// The dates of the store as they are now; models made while the store has not changed share them.
+std::shared_ptr<const std::vector<double>> DatumsStand() {
+  static std::weak_ptr<const std::vector<double>> letzter;
+  static std::uint64_t letzterStand = 0;
+  if (auto geteilt = letzter.lock(); geteilt && letzterStand == Ziehungen().Stand()) return geteilt;
+  auto daten = std::make_shared<std::vector<double>>();
+  daten->reserve(Ziehungen().Liste().size());
+  for (const TGewZahlen& z : Ziehungen().Liste()) daten->push_back(z.datum);
+  letzter = daten;
+  letzterStand = Ziehungen().Stand();
+  return daten;
+}
+}  // namespace
+
 DatumsModell::DatumsModell(Quelle quelle, QObject* eltern) : QAbstractListModel(eltern), quelle_(quelle) {
   anzahl_ = Ziehungen().Anzahl();
   if (quelle_ == Quelle::Stand) {
-    stand_.reserve(static_cast<std::size_t>(anzahl_));
-    for (int i = 0; i < anzahl_; ++i) stand_.push_back(Ziehungen().Eintrag(i).datum);
+    stand_ = DatumsStand();
     return;
   }
   connect(&Ziehungen(), &TZiehungsListe::ZiehungGespeichert, this, &DatumsModell::Gespeichert);
@@ -26,7 +40,7 @@ QVariant DatumsModell::data(const QModelIndex& index, int rolle) const {
   const int i = index.row();
   if (i < 0 || i >= rowCount()) return {};
   if (i == anzahl_) return zusatzText_;
-  const double datum = quelle_ == Quelle::Stand ? stand_[static_cast<std::size_t>(i)] : Ziehungen().Eintrag(i).datum;
+  const double datum = quelle_ == Quelle::Stand ? (*stand_)[static_cast<std::size_t>(i)] : Ziehungen().Eintrag(i).datum;
   return DatumAlsText(datum);
 }
 

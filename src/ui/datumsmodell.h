@@ -3,6 +3,7 @@
 // copy of the dates taken once, for a window that keeps its dates while it is open.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QAbstractListModel>
@@ -32,8 +33,8 @@ class DatumsModell : public QAbstractListModel {
   void NeuGeladen();
 
   Quelle quelle_;
-  int anzahl_ = 0;             // draws shown (the store may be ahead while it announces a change)
-  std::vector<double> stand_;  // the dates of a Stand model
+  int anzahl_ = 0;                                    // draws shown (the store may be ahead while it announces a change)
+  std::shared_ptr<const std::vector<double>> stand_;  // the dates of a Stand model
   bool zusatz_ = false;
   QString zusatzText_;
 };

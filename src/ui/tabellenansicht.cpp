@@ -1,5 +1,8 @@
 #include "tabellenansicht.h"
 
+#include <array>
+#include <vector>
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -9,6 +12,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "ui/zentrieren.h"
 
@@ -22,12 +26,22 @@ void TabellenModell::SetzeDaten(const TabellenDaten* daten) {
 
 void TabellenModell::Neu() {
   beginResetModel();
+  versatz_ = 0;
   endResetModel();
 }
 
+void TabellenModell::VersatzSetzen(int versatz) {
+  beginResetModel();
+  versatz_ = versatz;
+  endResetModel();
+}
+
+int TabellenModell::DatenZeilen() const { return daten_ ? std::max(0, daten_->Zeilen() - 1) : 0; }
+
 int TabellenModell::rowCount(const QModelIndex& eltern) const {
   if (eltern.isValid() || !daten_) return 0;
-  return std::max(0, daten_->Zeilen() - 1);
+  const int alle = DatenZeilen();
+  return alle > Grenze ? std::clamp(alle - versatz_, 0, Fenster) : alle;
 }
 
 int TabellenModell::columnCount(const QModelIndex& eltern) const {
@@ -37,7 +51,11 @@ int TabellenModell::columnCount(const QModelIndex& eltern) const {
 
 QVariant TabellenModell::data(const QModelIndex& index, int rolle) const {
   if (!daten_ || !index.isValid()) return {};
-  const int zeile = index.row() + 1, spalte = index.column();
+  return Rolle(versatz_ + index.row() + 1, index.column(), rolle);
+}
+
+QVariant TabellenModell::Rolle(int zeile, int spalte, int rolle) const {
+  if (!daten_) return {};
   if (rolle == Qt::DisplayRole) return daten_->Zelle(zeile, spalte);
   if (spalte == 0) return {};  // the row header keeps the grid's normal look
   switch (rolle) {
@@ -61,7 +79,7 @@ QVariant TabellenModell::headerData(int abschnitt, Qt::Orientation richtung, int
   if (!daten_) return {};
   if (richtung == Qt::Vertical) {
     // The fixed header column: the texts of column 0, as they stand.
-    if (rolle == Qt::DisplayRole) return daten_->Zelle(abschnitt + 1, 0);
+    if (rolle == Qt::DisplayRole) return daten_->Zelle(versatz_ + abschnitt + 1, 0);
     if (rolle == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};
   }
@@ -96,7 +114,86 @@ TabellenAnsicht::TabellenAnsicht(QWidget* eltern) : QTableView(eltern), modell_(
   setWordWrap(false);
   setCornerButtonEnabled(false);
   SetzeZeilenHoehe(17);
-  connect(&modell_, &QAbstractItemModel::modelReset, this, [this] { SetzeSpaltenBreiten(spaltenBreiten_); });
+  connect(&modell_, &QAbstractItemModel::modelReset, this, [this] {
+    if (verschiebt_) return;  // the same grid through another window: the columns stay
+    SetzeSpaltenBreiten(spaltenBreiten_);
+    FensterEinrichten();
+  });
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TabellenAnsicht::InnenGescrollt);
+  connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &TabellenAnsicht::InnenGescrollt);
+}
+
+void TabellenAnsicht::Neu() { modell_.Neu(); }
+
+int TabellenAnsicht::Sichtbar() const { return std::max(1, VollSichtbareZeilen()); }
+
+void TabellenAnsicht::FensterEinrichten() {
+  if (!modell_.Gefenstert()) {
+    if (leiste_ && !leiste_->isHidden()) {
+      leiste_->hide();
+      setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    return;
+  }
+  if (!leiste_) {
+    leiste_ = new QScrollBar(Qt::Vertical, this);
+    leiste_->setObjectName(QStringLiteral("AlleZeilen"));
+    leiste_->setFocusPolicy(Qt::NoFocus);
+    connect(leiste_, &QScrollBar::valueChanged, this, &TabellenAnsicht::AussenGescrollt);
+  }
+  // The view's own bar keeps its place; the bar over all rows covers it.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  leiste_->show();
+  updateGeometries();
+}
+
+void TabellenAnsicht::InnenGescrollt() {
+  if (!leiste_ || verschiebt_ || !modell_.Gefenstert()) return;
+  const int innen = verticalScrollBar()->value(), zeilen = modell_.rowCount(), rand = TabellenModell::Fenster / 4;
+  const int erste = modell_.Versatz() + innen;
+  // Near an end of the window that is not the grid's end: the window moves, the rows stay.
+  if ((innen < rand && modell_.Versatz() > 0) || (innen > zeilen - Sichtbar() - rand && modell_.Versatz() + zeilen < modell_.DatenZeilen()))
+    FensterVerschieben(erste);
+  LeisteAbgleichen();
+}
+
+void TabellenAnsicht::LeisteAbgleichen() {
+  if (!leiste_) return;
+  const QSignalBlocker still(leiste_);
+  leiste_->setRange(0, std::max(0, modell_.DatenZeilen() - Sichtbar()));
+  leiste_->setPageStep(Sichtbar());
+  leiste_->setValue(modell_.Versatz() + verticalScrollBar()->value());
+}
+
+void TabellenAnsicht::AussenGescrollt(int erste) {
+  const int innen = erste - modell_.Versatz();
+  if (innen < 0 || innen > modell_.rowCount() - Sichtbar()) FensterVerschieben(erste);
+  verticalScrollBar()->setValue(erste - modell_.Versatz());
+}
+
+void TabellenAnsicht::FensterVerschieben(int erste) {
+  const int versatz = std::clamp(erste - TabellenModell::Fenster / 2, 0, std::max(0, modell_.DatenZeilen() - TabellenModell::Fenster));
+  if (versatz == modell_.Versatz()) return;
+  // The current cell and the selection keep their grid rows as far as the new window holds them.
+  const int verschub = modell_.Versatz() - versatz;
+  const QModelIndex aktuell = currentIndex();
+  std::vector<std::array<int, 4>> bereiche;  // top, left, bottom, right in the new window
+  for (const QItemSelectionRange& b : selectionModel()->selection())
+    bereiche.push_back({b.top() + verschub, b.left(), b.bottom() + verschub, b.right()});
+  verschiebt_ = true;
+  modell_.VersatzSetzen(versatz);
+  executeDelayedItemsLayout();
+  QItemSelection auswahl;
+  const int zeilen = modell_.rowCount();
+  for (const auto& [oben, links, unten, rechts] : bereiche)
+    if (std::max(oben, 0) <= std::min(unten, zeilen - 1))
+      auswahl.select(modell_.index(std::max(oben, 0), links), modell_.index(std::min(unten, zeilen - 1), rechts));
+  selectionModel()->select(auswahl, QItemSelectionModel::ClearAndSelect);
+  if (aktuell.isValid() && aktuell.row() + verschub >= 0 && aktuell.row() + verschub < zeilen)
+    selectionModel()->setCurrentIndex(modell_.index(aktuell.row() + verschub, aktuell.column()), QItemSelectionModel::NoUpdate);
+  verticalScrollBar()->setValue(erste - versatz);
+  verschiebt_ = false;
+  LeisteAbgleichen();
 }
 
 void TabellenAnsicht::SetzeSpaltenBreiten(const QList<int>& breiten) {
@@ -148,6 +245,11 @@ void TabellenAnsicht::FesteKopfspalte() {
 
 void TabellenAnsicht::updateGeometries() {
   QTableView::updateGeometries();
+  if (leiste_ && !leiste_->isHidden()) {
+    leiste_->setGeometry(verticalScrollBar()->parentWidget()->geometry());
+    leiste_->raise();
+    InnenGescrollt();
+  }
   if (!ecke_) return;
   ecke_->setText(modell_.Daten() ? modell_.Daten()->Zelle(0, 0).trimmed() : QString());
   ecke_->setGeometry(frameWidth(), frameWidth(), verticalHeader()->width(), horizontalHeader()->height());
@@ -158,7 +260,7 @@ QSize TabellenAnsicht::Inhaltsgroesse() const {
   int breite = 2 * frameWidth() + (!verticalHeader()->isHidden() ? verticalHeader()->width() : 0);
   for (int s = 0; s < modell_.columnCount(); ++s)
     if (!isColumnHidden(s)) breite += columnWidth(s);
-  const int hoehe = 2 * frameWidth() + horizontalHeader()->height() + modell_.rowCount() * verticalHeader()->defaultSectionSize();
+  const int hoehe = 2 * frameWidth() + horizontalHeader()->height() + modell_.DatenZeilen() * verticalHeader()->defaultSectionSize();
   return {breite, hoehe};
 }
 
@@ -172,7 +274,7 @@ QSize TabellenAnsicht::sizeHint() const {
 
 int TabellenAnsicht::ErsteSichtbareZeile() const {
   const int r = rowAt(0);
-  return r < 0 ? 0 : r + 1;
+  return r < 0 ? 0 : modell_.Versatz() + r + 1;
 }
 
 int TabellenAnsicht::VollSichtbareZeilen() const {
@@ -181,19 +283,20 @@ int TabellenAnsicht::VollSichtbareZeilen() const {
 }
 
 void TabellenAnsicht::ZuErsterZeile(int zeile) {
-  if (zeile < 1 || zeile > modell_.rowCount()) return;
+  if (zeile < 1 || zeile > modell_.DatenZeilen()) return;
   executeDelayedItemsLayout();  // the rows of a just refilled model must be laid out first
-  scrollTo(modell_.index(zeile - 1, 0), QAbstractItemView::PositionAtTop);
+  if (modell_.Gefenstert() && (zeile - 1 < modell_.Versatz() || zeile - 1 >= modell_.Versatz() + modell_.rowCount() - Sichtbar()))
+    FensterVerschieben(zeile - 1);
+  scrollTo(modell_.index(zeile - 1 - modell_.Versatz(), 0), QAbstractItemView::PositionAtTop);
 }
 
 ZellStil TabellenAnsicht::Stil(int zeile, int spalte) const {
-  const QModelIndex i = modell_.index(zeile - 1, spalte);
   ZellStil stil;
-  const QVariant hintergrund = i.data(Qt::BackgroundRole);
+  const QVariant hintergrund = modell_.Rolle(zeile, spalte, Qt::BackgroundRole);
   stil.hintergrund = hintergrund.isValid() ? hintergrund.value<QColor>() : palette().color(QPalette::Base);
-  stil.fett = i.data(Qt::FontRole).value<QFont>().bold();
-  stil.ausrichtung =
-      (i.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight) ? ZellStil::Ausrichtung::Rechts : ZellStil::Ausrichtung::Zentriert;
+  stil.fett = modell_.Rolle(zeile, spalte, Qt::FontRole).value<QFont>().bold();
+  stil.ausrichtung = (modell_.Rolle(zeile, spalte, Qt::TextAlignmentRole).toInt() & Qt::AlignRight) ? ZellStil::Ausrichtung::Rechts
+                                                                                                    : ZellStil::Ausrichtung::Zentriert;
   return stil;
 }
 
@@ -231,6 +334,19 @@ void TabellenAnsicht::keyPressEvent(QKeyEvent* ereignis) {
     return;
   }
   QTableView::keyPressEvent(ereignis);
+}
+
+QModelIndex TabellenAnsicht::moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) {
+  // Ctrl+Home and Ctrl+End reach the grid's ends, not only the window's.
+  if (modell_.Gefenstert() && (tasten & Qt::ControlModifier) && (aktion == MoveHome || aktion == MoveEnd)) {
+    const int spalte = std::max(0, currentIndex().column());
+    FensterVerschieben(aktion == MoveHome ? 0 : modell_.DatenZeilen() - 1);
+    // The current cell may have stayed behind in the old window; Qt moves on from this one.
+    if (!currentIndex().isValid())
+      selectionModel()->setCurrentIndex(modell_.index(aktion == MoveHome ? 0 : modell_.rowCount() - 1, spalte),
+                                        QItemSelectionModel::NoUpdate);
+  }
+  return QTableView::moveCursor(aktion, tasten);
 }
 
 void TabellenAnsicht::contextMenuEvent(QContextMenuEvent* ereignis) {

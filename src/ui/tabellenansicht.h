@@ -19,14 +19,27 @@ struct ZellStil {
   Ausrichtung ausrichtung = Ausrichtung::Zentriert;
 };
 
+// A grid of more than Grenze data rows is shown through a window of Fenster rows that moves with
+// the view: Qt's views keep bookkeeping for every row (about 12 bytes and a pass at each reset),
+// which for tens of millions of result rows would cost hundreds of megabytes and seconds.
 class TabellenModell : public QAbstractTableModel {
   Q_OBJECT
  public:
+  static constexpr int Grenze = 100000;
+  static constexpr int Fenster = 50000;
+
   explicit TabellenModell(class TabellenAnsicht* ansicht);
   void SetzeDaten(const TabellenDaten* daten);
   const TabellenDaten* Daten() const { return daten_; }
-  // The grid changed (rows, columns or texts): the view asks again.
+  // The grid changed (rows, columns or texts): the view asks again, from the first row.
   void Neu();
+
+  int DatenZeilen() const;  // all data rows of the grid
+  bool Gefenstert() const { return DatenZeilen() > Grenze; }
+  int Versatz() const { return versatz_; }  // model row r is data row Versatz() + r (0-based)
+  void VersatzSetzen(int versatz);
+  // A role of a grid cell (row >= 1), whether or not it is in the window.
+  QVariant Rolle(int zeile, int spalte, int rolle) const;
 
   int rowCount(const QModelIndex& eltern = {}) const override;
   int columnCount(const QModelIndex& eltern = {}) const override;
@@ -39,6 +52,7 @@ class TabellenModell : public QAbstractTableModel {
  private:
   const TabellenDaten* daten_ = nullptr;
   class TabellenAnsicht* ansicht_;
+  int versatz_ = 0;
 };
 
 // Grid rows and columns as the program counts them: row 0 is the header, data rows from 1;
@@ -51,7 +65,7 @@ class TabellenAnsicht : public QTableView {
   // The grid must outlive the view, or be taken away (nullptr) before it goes.
   void SetzeDaten(const TabellenDaten* daten) { modell_.SetzeDaten(daten); }
   const TabellenDaten* Daten() const { return modell_.Daten(); }
-  void Neu() { modell_.Neu(); }
+  void Neu();
 
   // The columns' widths at the small font they were made for: a column is as wide as given, or as
   // its header, its widest text and its first rows need in the font in use, whichever is more.
@@ -83,9 +97,21 @@ class TabellenAnsicht : public QTableView {
   void keyPressEvent(QKeyEvent* ereignis) override;
   void updateGeometries() override;
   void contextMenuEvent(QContextMenuEvent* ereignis) override;
+  QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) override;
 
  private:
+  // The window of a large grid: its own scroll bar over all rows stands over the view's, which
+  // scrolls within the window; the window moves when the view comes near its ends.
+  void FensterEinrichten();
+  void InnenGescrollt();
+  void LeisteAbgleichen();
+  void AussenGescrollt(int erste);
+  void FensterVerschieben(int erste);
+  int Sichtbar() const;
+
   TabellenModell modell_;
+  class QScrollBar* leiste_ = nullptr;  // all data rows of a windowed grid
+  bool verschiebt_ = false;
   QList<int> spaltenBreiten_;
   int kopfspalte_ = 0;            // the given width of a fixed header column
   class QLabel* ecke_ = nullptr;  // the header of a fixed header column, above it
