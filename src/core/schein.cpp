@@ -38,7 +38,7 @@ Ergebnis ScheinSaetzeLesen(const QString& pfad, Scheindatei& schein) {
   return {};
 }
 
-Ergebnis ScheinLesen(Tabelle& reihen, QString& antGes, QString& antMeine, const QString& pfad) {
+Ergebnis ScheinLesen(Tabelle& reihen, QString& antGes, QString& antMeine, const QString& pfad, Arbeitsstand* stand) {
   reihen.DatenLeeren();
   reihen.SetzeZeilen(1);
   Scheindatei schein;
@@ -48,8 +48,10 @@ Ergebnis ScheinLesen(Tabelle& reihen, QString& antGes, QString& antMeine, const 
     antMeine = QString::number(schein.antMeine);
   }
   int k = 0;
+  if (stand) stand->gesamt = static_cast<std::int64_t>(schein.reihen.size());
   for (const auto& r : schein.reihen) {
     ++k;
+    if (stand && !ArbeitWeiter(*stand, k)) return {{}, true};
     reihen.SetzeZelle(k, 0, QString::number(k));
     for (int s = 1; s <= ZahlenJeReihe; ++s) reihen.SetzeZelle(k, s, QString::number(r[static_cast<std::size_t>(s - 1)]));
   }
@@ -120,7 +122,7 @@ Ergebnis CsvSchreiben(const TabellenDaten& reihen, const QString& pfad, Arbeitss
   return DateiSicherSchreiben(pfad, daten);
 }
 
-int CsvLesen(Tabelle& reihen, const QString& pfad, Ergebnis* fehler) {
+int CsvLesen(Tabelle& reihen, const QString& pfad, Ergebnis* fehler, Arbeitsstand* stand) {
   // Every cell outside the header row and the row-number column is emptied; one data row stays.
   reihen.DatenLeeren(true);
   reihen.SetzeZeilen(2);
@@ -138,7 +140,12 @@ int CsvLesen(Tabelle& reihen, const QString& pfad, Ergebnis* fehler) {
   const QString text = dekodierer.decode(daten);
   int c = 0;
   qsizetype anfang = 0;
+  if (stand) stand->gesamt = text.size();
   while (anfang < text.size()) {
+    if (stand && !ArbeitWeiter(*stand, anfang)) {
+      if (fehler) *fehler = {{}, true};
+      return c;
+    }
     qsizetype ende = anfang;
     while (ende < text.size() && text[ende] != QLatin1Char('\n') && text[ende] != QLatin1Char('\r')) ++ende;
     const QString zeile = text.mid(anfang, ende - anfang);

@@ -23,7 +23,7 @@ Ergebnis ScheinSaetzeLesen(const QString& pfad, Scheindatei& schein);
 // Reads a ticket file into a row table (data rows 1..n, row numbers in column 0) and the two share
 // texts (from the first record; unchanged for an empty file). On a read error the rows read so far
 // stay in the table.
-Ergebnis ScheinLesen(Tabelle& reihen, QString& antGes, QString& antMeine, const QString& pfad);
+Ergebnis ScheinLesen(Tabelle& reihen, QString& antGes, QString& antMeine, const QString& pfad, Arbeitsstand* stand = nullptr);
 
 // Writes the rows 1..last of a row table as a ticket file, the share counts in every record (an
 // empty share text counts as 1). The previous file is replaced only after a successful write.
@@ -37,7 +37,7 @@ Ergebnis CsvSchreiben(const TabellenDaten& reihen, const QString& pfad, Arbeitss
 // Reads a CSV file into a row table: one data row per line that is neither empty nor "\"\"", the
 // parts between the commas unchanged in columns 1, 2, ... (also beyond the visible columns).
 // Returns the number of rows read.
-int CsvLesen(Tabelle& reihen, const QString& pfad, Ergebnis* fehler = nullptr);
+int CsvLesen(Tabelle& reihen, const QString& pfad, Ergebnis* fehler = nullptr, Arbeitsstand* stand = nullptr);
 
 // One CSV line from its cells, with the quoting rules of the row text file.
 QString CsvZeile(const QStringList& zellen);

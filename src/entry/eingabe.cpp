@@ -359,11 +359,6 @@ void TFEingabe::BCsvSaveClick() { CsvSpeichernKlick(g1Daten_, lDatei_, this); }
 
 void TFEingabe::BExcelExportClick() { ExcelExportKlick(g1Daten_, this); }
 
-void TFEingabe::G2Zuruecksetzen() {
-  // A spreadsheet may have widened the file table; files are read into the six columns again.
-  g2Daten_.SetzeSpalten(6);
-}
-
 void TFEingabe::DateiGelesen(const QString& pfad) {
   lDatei2_->setText(QFileInfo(pfad).fileName());
   g2_->Neu();
@@ -373,9 +368,15 @@ void TFEingabe::BScheinOeffnenClick() {
   // Several files may be marked; only the first is read.
   const QStringList dateien = DateiDialoge().Oeffnen(TippscheinOeffnenDialog(true), this);
   if (dateien.isEmpty()) return;
-  G2Zuruecksetzen();
+  // Read beside the window into a copy: a cancelled read leaves the table as it was.
+  Tabelle neu = g2Daten_;
+  neu.SetzeSpalten(6);  // a spreadsheet may have widened the file table
   QString ges = eAntGes_->text(), meine = eAntmeine_->text();
-  const Ergebnis e = ScheinLesen(g2Daten_, ges, meine, dateien.front());
+  Arbeitsstand stand;
+  const Ergebnis e = ImHintergrund<Ergebnis>(this, NurText(QStringLiteral("Der Tippschein wird gelesen …")), stand,
+                                             [&] { return ScheinLesen(neu, ges, meine, dateien.front(), &stand); });
+  if (e.abgebrochen) return;
+  g2Daten_ = std::move(neu);
   eAntGes_->setText(ges);
   eAntmeine_->setText(meine);
   g2_->Neu();
@@ -389,9 +390,16 @@ void TFEingabe::BCsvOeffnenClick() {
   d.standardEndung = QStringLiteral("csv");
   const QStringList dateien = DateiDialoge().Oeffnen(d, this);
   if (dateien.isEmpty()) return;
-  G2Zuruecksetzen();
-  Ergebnis e;
-  CsvLesen(g2Daten_, dateien.front(), &e);
+  Tabelle neu = g2Daten_;
+  neu.SetzeSpalten(6);
+  Arbeitsstand stand;
+  const Ergebnis e = ImHintergrund<Ergebnis>(this, NurText(QStringLiteral("Die CSV-Datei wird gelesen …")), stand, [&] {
+    Ergebnis fehler;
+    CsvLesen(neu, dateien.front(), &fehler, &stand);
+    return fehler;
+  });
+  if (e.abgebrochen) return;
+  g2Daten_ = std::move(neu);
   g2_->Neu();
   if (ErgebnisMelden(e, this)) DateiGelesen(dateien.front());
 }

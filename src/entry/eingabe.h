@@ -51,7 +51,6 @@ class TFEingabe : public QMainWindow {
   QWidget* RechterTeil();
   void ZeilenZaehlen();
   void DateiGelesen(const QString& pfad);
-  void G2Zuruecksetzen();
 
   QPlainTextEdit* m1_ = nullptr;
   QLabel* zeilen_ = nullptr;

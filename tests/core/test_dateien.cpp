@@ -186,7 +186,7 @@ TEST_F(Dateien, CsvSchreibenUndLesen) {
   EXPECT_EQ(t.Zelle(1, 1), QStringLiteral("\"1 2\""));
 }
 
-TEST_F(Dateien, AbgebrochenesSchreibenAendertKeineDatei) {
+TEST_F(Dateien, AbgebrochenesSchreibenAendertKeineDateiUndLesenEndet) {
   const Tabelle t = Reihen({{4, 11, 17, 23, 35}, {1, 2, 3, 4, 5}});
   Schreiben("alt.csv", "alt\r\n");
   Schreiben("alt.vnds", "alt");
@@ -202,6 +202,16 @@ TEST_F(Dateien, AbgebrochenesSchreibenAendertKeineDatei) {
   EXPECT_EQ(DateiInhalt("alt.csv"), QByteArray("alt\r\n"));
   EXPECT_EQ(DateiInhalt("alt.vnds"), QByteArray("alt"));
   EXPECT_FALSE(QFile::exists(Pfad("neu.csv")));
+
+  // Reading ends early too and says so.
+  ASSERT_TRUE(ScheinSchreiben(t, "1", "1", Pfad("b.vnds")).ok());
+  ASSERT_TRUE(CsvSchreiben(t, Pfad("b.csv")).ok());
+  Tabelle gelesen = Tabelle::Reihentabelle();
+  QString ges, meine;
+  EXPECT_TRUE(ScheinLesen(gelesen, ges, meine, Pfad("b.vnds"), &stand).abgebrochen);
+  Ergebnis csv;
+  CsvLesen(gelesen, Pfad("b.csv"), &csv, &stand);
+  EXPECT_TRUE(csv.abgebrochen);
 }
 
 TEST_F(Dateien, LeereCsvDateiBehaeltDieZeilennummer) {
