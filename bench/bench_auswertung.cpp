@@ -49,6 +49,17 @@ const Daten& Eingabe() {
   return d;
 }
 
+// The rows over all 5,000 draws.
+Auswertung UeberAlleZiehungen(const Daten& d, std::vector<TZahlenMenge> reihen) {
+  AuswertungsEingabe e;
+  e.ziehungen = &d.ziehungen;
+  e.anfang = 0;
+  e.ende = 4999;
+  e.zeitraum = true;
+  e.reihen = std::move(reihen);
+  return ScheinAuswerten(e);
+}
+
 void Auswertung_Kelvaro(benchmark::State& state) {
   const Daten& d = Eingabe();
   TabellenAnsicht ansicht;
@@ -56,13 +67,7 @@ void Auswertung_Kelvaro(benchmark::State& state) {
   ErgebnisTabelle tabelle;
   std::size_t zeilen = 0;
   for (auto _ : state) {
-    AuswertungsEingabe e;
-    e.ziehungen = &d.ziehungen;
-    e.anfang = 0;
-    e.ende = 4999;
-    e.zeitraum = true;
-    e.reihen = ReihenAusTabelle(d.schein);
-    Auswertung a = ScheinAuswerten(e);
+    Auswertung a = UeberAlleZiehungen(d, ReihenAusTabelle(d.schein));
     tabelle.ergebnis = &a.ergebnis;
     ansicht.SetzeDaten(&tabelle);
     // The texts of one screen of rows, as the view asks for them.
@@ -147,13 +152,7 @@ void AlleReihen_Kelvaro(benchmark::State& state) {
   const std::size_t vorher = SpeicherSpitze();
   std::size_t zeilen = 0;
   for (auto _ : state) {
-    AuswertungsEingabe e;
-    e.ziehungen = &d.ziehungen;
-    e.anfang = 0;
-    e.ende = 4999;
-    e.zeitraum = true;
-    e.reihen = AlleReihen();
-    Auswertung a = ScheinAuswerten(e);
+    Auswertung a = UeberAlleZiehungen(d, AlleReihen());
     zeilen = a.ergebnis.zeilen.size();
     benchmark::DoNotOptimize(a.ergebnis.gesamt);
   }

@@ -43,6 +43,14 @@ class Updatefenster : public DatenOrdnerTest {
     haupt->Erzeugen();
   }
   TFUpdate* Update() { return qobject_cast<TFUpdate*>(FensterFinden("FUpdate")); }
+  // The update window over a draw history of two draws, after its show-time check.
+  TFUpdate* MitHistorieOeffnen() {
+    Datei(gz);
+    Starten();
+    Ausloesen(AktionsId::Update);
+    Warten();
+    return Update();
+  }
   // Lets the window's show-time check and its transfers run.
   void Warten() {
     QTest::qWait(50);
@@ -155,12 +163,8 @@ TEST_F(Updatefenster, StatistikFragtUndSchliesstSich) {
 }
 
 TEST_F(Updatefenster, VersionspruefungUndInstallation) {
-  Datei(gz);
-  Starten();
-  Ausloesen(AktionsId::Update);
-  TFUpdate* u = Update();
+  TFUpdate* u = MitHistorieOeffnen();
   ASSERT_TRUE(u);
-  Warten();
   EXPECT_TRUE(meldungen.meldungen.empty());
   auto pruefen = [&](const QByteArray& datei) {
     server.Setzen("/downloads/verinfos.vdx", datei);
@@ -223,12 +227,8 @@ TEST_F(Updatefenster, VersionspruefungUndInstallation) {
 TEST_F(Updatefenster, PaketVersionPrueftNurUndVerweistAufDieSoftwareverwaltung) {
   // A program installed by the system's package manager does not replace itself.
   SelbstUpdateFestlegen(false);
-  Datei(gz);
-  Starten();
-  Ausloesen(AktionsId::Update);
-  TFUpdate* u = Update();
+  TFUpdate* u = MitHistorieOeffnen();
   ASSERT_TRUE(u);
-  Warten();
   EXPECT_FALSE(u->Download()->isVisible());
   EXPECT_FALSE(u->Installation()->isVisible());
   auto* hinweis = u->findChild<QLabel*>("LPaketHinweis");
