@@ -30,18 +30,6 @@ class Dateien : public LogikTest {
   }
 };
 
-// Makes writes beyond a size fail for the lifetime of the object, like a full disk.
-struct DateiGroessenGrenze {
-  rlimit alt{};
-  explicit DateiGroessenGrenze(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &alt);
-    rlimit neu = alt;
-    neu.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &neu);
-  }
-  ~DateiGroessenGrenze() { setrlimit(RLIMIT_FSIZE, &alt); }
-};
 }  // namespace
 
 TEST_F(Dateien, ZiehungenLadenGanzeSaetzeUndTeilsatz) {

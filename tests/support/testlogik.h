@@ -2,6 +2,10 @@
 // no window link only this (and the logic library).
 #pragma once
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <array>
 #include <ostream>
 #include <utility>
@@ -16,6 +20,19 @@
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+// Makes writes beyond a size fail for the lifetime of the object, like a full disk.
+struct DateiGroessenGrenze {
+  rlimit alt{};
+  explicit DateiGroessenGrenze(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &alt);
+    rlimit neu = alt;
+    neu.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &neu);
+  }
+  ~DateiGroessenGrenze() { setrlimit(RLIMIT_FSIZE, &alt); }
+};
 
 // Each test gets an empty data folder, an empty draw list and no reachable update server.
 class LogikTest : public ::testing::Test {
