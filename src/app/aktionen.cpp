@@ -56,6 +56,8 @@ const Deklaration* Finden(const QString& id) {
        "Ziehungen aus einer Datei oder der Zwischenablage übernehmen", QKeySequence(Qt::CTRL | Qt::Key_I)},
       {"Haupt.ZiehungenExportieren", "BExport", "ZiehungenExportieren1", "export", "Ziehungen e&xportieren...",
        "Alle Ziehungen als CSV-Datei oder Tabelle speichern", QKeySequence()},
+      {"Haupt.ZiehungenEinfuegen", "BEinfuegen", "ZiehungenEinfuegen1", "oeffnen", "Ziehungen aus der &Zwischenablage...",
+       "Kopierte Ziehungen (zum Beispiel von einer Web-Seite) übernehmen", QKeySequence()},
   };
   for (const Deklaration& d : tabelle)
     if (id == QLatin1String(d.id)) return &d;

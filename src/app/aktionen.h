@@ -35,6 +35,7 @@ inline const QString ScheineOeffnen = QStringLiteral("Haupt.ScheineOeffnen");  /
 inline const QString TabSchliessen = QStringLiteral("Haupt.TabSchliessen");    // close the active ticket tab
 inline const QString ZiehungenImportieren = QStringLiteral("Haupt.ZiehungenImportieren");
 inline const QString ZiehungenExportieren = QStringLiteral("Haupt.ZiehungenExportieren");
+inline const QString ZiehungenEinfuegen = QStringLiteral("Haupt.ZiehungenEinfuegen");
 }  // namespace AktionsId
 
 namespace Aktionen {

@@ -186,3 +186,39 @@ Ergebnis ExcelImport(Tabelle& raster, const QString& pfad, const std::atomic<boo
   BlattInTabelle(*e.blatt, raster);
   return {};
 }
+
+std::vector<QStringList> BlattZeilen(const Blattinhalt& blatt) {
+  std::vector<QStringList> zeilen(blatt.zeilen);
+  std::vector<QString> texte;
+  texte.reserve(blatt.texte.size());
+  for (const std::string& t : blatt.texte) texte.push_back(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+  for (const auto& c : blatt.zellen) {
+    QStringList& zeile = zeilen[c.zeile];
+    while (zeile.size() <= static_cast<qsizetype>(c.spalte)) zeile << QString();
+    zeile[c.spalte] = ZellText(c, texte).trimmed();
+  }
+  return zeilen;
+}
+
+Ergebnis ZiehungenXlsxSchreiben(const std::vector<TGewZahlen>& liste, const QString& pfad) {
+  const CZahlenformat cZahlen;  // libxlsxwriter writes numbers with printf
+  const QByteArray datei = QFile::encodeName(pfad);
+  lxw_workbook* mappe = workbook_new(datei.constData());
+  if (!mappe) return {SchreibFehler(pfad, QStringLiteral("Die Arbeitsmappe kann nicht angelegt werden."))};
+  lxw_worksheet* blatt = workbook_add_worksheet(mappe, "Ziehungen");
+  lxw_format* datum = workbook_add_format(mappe);
+  format_set_num_format(datum, "dd.mm.yyyy");
+  const char* kopf[] = {"Datum", "Z1", "Z2", "Z3", "Z4", "Z5"};
+  for (lxw_col_t s = 0; s < 6; ++s) worksheet_write_string(blatt, 0, s, kopf[s], nullptr);
+  worksheet_set_column(blatt, 0, 0, 12, nullptr);
+  lxw_row_t z = 1;
+  for (const TGewZahlen& g : liste) {
+    // Excel's day numbers count from the same day as the program's (for every date after 1900).
+    worksheet_write_number(blatt, z, 0, g.datum, datum);
+    for (lxw_col_t s = 0; s < 5; ++s) worksheet_write_number(blatt, z, s + 1, g.GZ[s], nullptr);
+    ++z;
+  }
+  const lxw_error fehler = workbook_close(mappe);
+  if (fehler != LXW_NO_ERROR) return {SchreibFehler(pfad, QString::fromUtf8(lxw_strerror(fehler)))};
+  return {};
+}

@@ -8,10 +8,12 @@
 #include <sys/resource.h>
 
 #include <QString>
+#include <QStringList>
 
 #include "core/arbeitsstand.h"
 #include "core/meldung.h"
 #include "core/tabelle.h"
+#include "core/var_def.h"
 #include "entry/blattlesen.h"
 
 // The reference of a cell (rows and columns from 1): F21, AA1, AZ3, BA3, ZZ9.
@@ -54,6 +56,13 @@ void BlattInTabelle(const Blattinhalt& blatt, Tabelle& raster);
 
 // The message for a workbook that cannot be read: it names the file, then the reason.
 QString ImportFehler(const QString& pfad, const QString& grund);
+
+// A sheet as lines of cell texts (as the spreadsheet shows them, blanks around removed).
+std::vector<QStringList> BlattZeilen(const Blattinhalt& blatt);
+
+// The draw history as a spreadsheet: a header row ("Datum", "Z1".."Z5"), then a row per draw with
+// the date as a date cell.
+Ergebnis ZiehungenXlsxSchreiben(const std::vector<TGewZahlen>& liste, const QString& pfad);
 
 // Reads the first worksheet into the grid as BlattInTabelle does; a file that cannot be read leaves
 // the grid as it was and gives the message naming the file. A cancel gives no message.

@@ -20,6 +20,7 @@
 #include "core/programmwerte.h"
 #include "core/schluessel.h"
 #include "core/ziehungen.h"
+#include "entry/ziehungsimportdialog.h"
 #include "evaluation/frScheineN.h"
 #include "platform/plattform.h"
 #include "ui/dateidialoge.h"
@@ -85,6 +86,10 @@ void TFAuswertung::Menues() {
   QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
   datei->addAction(Aktionen::Lokal(AktionsId::ScheineOeffnen, this, [this] { BOpenClick(); }));
   datei->addAction(Aktionen::Aktion(AktionsId::Eingabe));
+  datei->addSeparator();
+  datei->addAction(Aktionen::Lokal(AktionsId::ZiehungenImportieren, this, [this] { ZiehungenImportierenKlick(this); }));
+  datei->addAction(Aktionen::Lokal(AktionsId::ZiehungenEinfuegen, this, [this] { ZiehungenEinfuegenKlick(this); }));
+  datei->addAction(Aktionen::Lokal(AktionsId::ZiehungenExportieren, this, [this] { ZiehungenExportierenKlick(this); }));
   datei->addSeparator();
   datei->addAction(Aktionen::Lokal(AktionsId::Beenden, this));
   // Ctrl+W closes the active ticket tab (no menu entry of its own).

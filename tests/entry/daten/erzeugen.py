@@ -7,13 +7,33 @@ and .xls writers, so the files are what LibreOffice really produces:
 
     python3 erzeugen.py        # needs soffice on the PATH
 
-A cell is a number (float), a text (str) or a formula ("=..." with its value, as a tuple).
+A cell is a number (float), a text (str), a date (Datum("yyyy-mm-dd")) or a formula ("=..." with its
+value, as a tuple).
 """
 import os
 import subprocess
 from xml.sax.saxutils import escape
 
 NBSP = "\u00a0"
+
+
+class Datum(str):
+    """A date cell, shown as dd.mm.yyyy."""
+
+
+def ziehungen():
+    """A draw history as a player keeps it: date, five numbers, jackpot and winners beside them."""
+    zeilen = {(1, 1): "Datum", (1, 2): "Z1", (1, 3): "Z2", (1, 4): "Z3", (1, 5): "Z4", (1, 6): "Z5",
+              (1, 7): "Jackpot", (1, 8): "Gewinner"}
+    draws = [("2018-09-24", [3, 11, 17, 24, 35], 100000, 0), ("2018-10-01", [6, 7, 8, 9, 10], 120000, 2),
+             ("2018-10-08", [1, 12, 23, 34, 35], 50000, 1)]
+    for i, (tag, zahlen, jackpot, gewinner) in enumerate(draws, start=2):
+        zeilen[(i, 1)] = Datum(tag)
+        for k, n in enumerate(zahlen, start=2):
+            zeilen[(i, k)] = n
+        zeilen[(i, 7)] = jackpot
+        zeilen[(i, 8)] = gewinner
+    return zeilen
 
 # name: (sheets, formats to write)
 MAPPEN = {
@@ -32,6 +52,8 @@ MAPPEN = {
     "dezimal_formel": ({"Werte": {(1, 1): 2.5, (4, 1): 1, (4, 2): ("=[.A4]+9", 10)}}, ["xlsx", "ods", "xls"]),
     # An empty sheet.
     "leer": ({"Tabelle1": {}}, ["ods"]),
+    # A draw history with a header, date cells and two more columns.
+    "ziehungen": ({"Ziehungen": ziehungen()}, ["xlsx", "ods"]),
 }
 
 
@@ -40,6 +62,10 @@ def zelle(wert):
         formel, ergebnis = wert
         return ('<table:table-cell table:formula="of:%s" office:value-type="float" office:value="%s">'
                 '<text:p>%s</text:p></table:table-cell>' % (escape(formel, {'"': "&quot;"}), ergebnis, ergebnis))
+    if isinstance(wert, Datum):
+        jahr, monat, tag = wert.split("-")
+        return ('<table:table-cell table:style-name="datum" office:value-type="date" office:date-value="%s">'
+                '<text:p>%s.%s.%s</text:p></table:table-cell>' % (wert, tag, monat, jahr))
     if isinstance(wert, str):
         return '<table:table-cell office:value-type="string"><text:p>%s</text:p></table:table-cell>' % escape(wert)
     return ('<table:table-cell office:value-type="float" office:value="%r"><text:p>%r</text:p></table:table-cell>'
@@ -69,8 +95,15 @@ def fods(blaetter):
             '<office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" '
             'xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" '
             'xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" '
-            'xmlns:of="urn:oasis:names:tc:opendocument:xmlns:of:1.2" office:version="1.2" '
+            'xmlns:of="urn:oasis:names:tc:opendocument:xmlns:of:1.2" '
+            'xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0" '
+            'xmlns:number="urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0" office:version="1.2" '
             'office:mimetype="application/vnd.oasis.opendocument.spreadsheet">'
+            '<office:automatic-styles><number:date-style style:name="N1"><number:day number:style="long"/>'
+            '<number:text>.</number:text><number:month number:style="long"/><number:text>.</number:text>'
+            '<number:year number:style="long"/></number:date-style>'
+            '<style:style style:name="datum" style:family="table-cell" style:data-style-name="N1"/>'
+            '</office:automatic-styles>'
             '<office:body><office:spreadsheet>%s</office:spreadsheet></office:body></office:document>\n'
             % "".join(blatt(n, z) for n, z in blaetter.items()))
 
