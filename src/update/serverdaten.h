@@ -11,5 +11,6 @@ struct ServerZiehungen {
 };
 
 // Blanks, commas, semicolons or tabs separate; empty lines and lines starting with # are skipped.
-// Every line is checked: a valid date, five different numbers from 1 to 35, dates not decreasing.
+// Every line is checked as the program's draw import checks it (a valid date, five different
+// numbers from 1 to 35, a date not twice), and the dates must not decrease.
 ServerZiehungen ServerZiehungenAusText(const QString& text);
