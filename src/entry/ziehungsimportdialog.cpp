@@ -49,8 +49,7 @@ TFZiehungsImport::TFZiehungsImport(const QString& quelle, const QString& text, s
   if (!text_.isEmpty()) zeilen_ = TextZerlegen(text_, TrennerErkennen(text_));
   format_ = FormatErkennen(zeilen_);
 
-  auto* inhalt = new QWidget;
-  auto* v = new QVBoxLayout(inhalt);
+  auto* v = new QVBoxLayout(this);
   auto* lQuelle = new QLabel(QStringLiteral("Quelle: %1").arg(quelle));
   lQuelle->setObjectName(QStringLiteral("LQuelle"));
   v->addWidget(lQuelle);
@@ -97,7 +96,10 @@ TFZiehungsImport::TFZiehungsImport(const QString& quelle, const QString& text, s
   v->addWidget(new QLabel(QStringLiteral("Die ersten Zeilen, wie sie gelesen wurden:")));
   vorschau_ = new TabellenAnsicht;
   vorschau_->setObjectName(QStringLiteral("GVorschau"));
-  vorschau_->setMinimumHeight(8 * QFontMetrics(font()).height());
+  // A wide file scrolls inside the preview; the dialog does not grow for it.
+  vorschau_->setMinimumHeight(7 * QFontMetrics(font()).height());
+  vorschau_->setMinimumWidth(40 * QFontMetrics(font()).averageCharWidth());
+  vorschau_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
   v->addWidget(vorschau_, 1);
 
   zusammenfassung_ = new QLabel;
@@ -106,7 +108,7 @@ TFZiehungsImport::TFZiehungsImport(const QString& quelle, const QString& text, s
   v->addWidget(zusammenfassung_);
   probleme_ = new QListWidget;
   probleme_->setObjectName(QStringLiteral("LProbleme"));
-  probleme_->setMinimumHeight(6 * QFontMetrics(font()).height());
+  probleme_->setMinimumHeight(5 * QFontMetrics(font()).height());
   v->addWidget(probleme_, 1);
   auto* konflikte = new QGroupBox(QStringLiteral("Wenn ein Datum schon mit anderen Zahlen in der Historie steht"));
   auto* kv = new QVBoxLayout(konflikte);
@@ -124,9 +126,7 @@ TFZiehungsImport::TFZiehungsImport(const QString& quelle, const QString& text, s
   knoepfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
   connect(knoepfe, &QDialogButtonBox::accepted, this, &TFZiehungsImport::ImportierenKlick);
   connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* aussen = new QVBoxLayout(this);
-  aussen->addWidget(new Rollflaeche(inhalt, this), 1);
-  aussen->addWidget(knoepfe);
+  v->addWidget(knoepfe);
 
   FormatZeigen();
   connect(trenner_, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -152,7 +152,7 @@ TFZiehungsImport::TFZiehungsImport(const QString& quelle, const QString& text, s
   connect(datumsArt_, &QComboBox::currentIndexChanged, this, neu);
   connect(folge_, &QComboBox::currentIndexChanged, this, neu);
   connect(dateiGewinnt_, &QRadioButton::toggled, this, neu);
-  FensterGroesseSetzen(this, QSize(640, 640));
+  FensterGroesseSetzen(this, QSize(640, 600));
 }
 
 TFZiehungsImport::~TFZiehungsImport() {
@@ -186,7 +186,7 @@ void TFZiehungsImport::VorschauFuellen() {
     for (int s = 0; s < spalten && s < z.size(); ++s) vorschauDaten_->SetzeZelle(i + 1, s + 1, z[s]);
   }
   vorschau_->SetzeDaten(vorschauDaten_);
-  vorschau_->SetzeSpaltenBreiten({40});
+  vorschau_->SetzeSpaltenBreiten(QList<int>(spalten + 1, 30));  // as wide as their texts
 }
 
 void TFZiehungsImport::Neuberechnen() {
@@ -208,8 +208,8 @@ void TFZiehungsImport::Neuberechnen() {
                            .arg(DatumAlsText(k.datum), ZahlenText(k.historie), ZahlenText(k.datei)));
   const int ausgelassen = static_cast<int>(pruefung_.probleme.size());
   zusammenfassung_->setText(
-      QStringLiteral("%1 Ziehungen werden hinzugefügt, %2 stehen schon so in der Historie, %3 weichen von ihr ab (%4 davon übernommen); "
-                     "%5 Zeilen mit einem Problem werden ausgelassen.")
+      QStringLiteral("Neue Ziehungen: %1. Schon so in der Historie: %2. Mit anderen Zahlen in der Historie: %3 (übernommen: %4). "
+                     "Ausgelassene Zeilen: %5.")
           .arg(ergebnis_.neu)
           .arg(ergebnis_.gleich + pruefung_.doppelt)
           .arg(ergebnis_.konflikte.size())
@@ -223,7 +223,7 @@ void TFZiehungsImport::ImportierenKlick() {
   const QString pfad = TZiehungsListe::DateiPfad();
   if (!ErgebnisMelden(ZiehungenUebernehmen(ergebnis_.liste, pfad), this)) return;
   ErgebnisMelden(Ziehungen().NeuLaden(pfad), this);
-  Information(QStringLiteral("Es wurden %1 Ziehungen hinzugefügt, %2 übersprungen und %3 geändert.")
+  Information(QStringLiteral("Die Ziehungen sind importiert: %1 hinzugefügt, %2 übersprungen, %3 geändert.")
                       .arg(ergebnis_.neu)
                       .arg(ergebnis_.gleich + pruefung_.doppelt + static_cast<int>(ergebnis_.konflikte.size()) - ergebnis_.geaendert)
                       .arg(ergebnis_.geaendert) +

@@ -48,12 +48,16 @@ TEST_F(ZiehungsImportFenster, TabellenVonLibreOfficeMitKopfUndWeiterenSpalten) {
     EXPECT_EQ(d.Ergebnis().neu, 2);
     EXPECT_EQ(d.Ergebnis().gleich, 1);
     EXPECT_TRUE(d.Pruefung().probleme.empty());
+    if (qEnvironmentVariableIsSet("KELVARO_BILDER")) {
+      d.show();
+      d.grab().save(qEnvironmentVariable("KELVARO_BILDER") + "/FZiehungsImport-" + datei + ".png");
+    }
     d.Importieren()->click();
     EXPECT_EQ(Liste(), QStringList({"24.09.2018 3 11 17 24 35", "01.10.2018 6 7 8 9 10", "08.10.2018 1 12 23 34 35"}));
     EXPECT_EQ(DateiInhalt("GZ.bak").size(), 16);  // the history before the import
     ASSERT_FALSE(meldungen.meldungen.empty());
     EXPECT_EQ(meldungen.meldungen.back().second,
-              "Es wurden 2 Ziehungen hinzugefügt, 1 übersprungen und 0 geändert.\r\rDie bisherige Datei ist als GZ.bak gesichert.");
+              "Die Ziehungen sind importiert: 2 hinzugefügt, 1 übersprungen, 0 geändert.\r\rDie bisherige Datei ist als GZ.bak gesichert.");
     meldungen.meldungen.clear();
   }
 }
@@ -71,6 +75,10 @@ TEST_F(ZiehungsImportFenster, EingefuegterTextFragtNachDerReihenfolge) {
   ASSERT_EQ(probleme->count(), 2);
   EXPECT_EQ(probleme->item(0)->text(), "Zeile 3: Die Zahl 1 steht zweimal darin.");
   EXPECT_EQ(probleme->item(1)->text(), "Zeile 1: Am 04.03.2019 stehen in der Historie 1 2 3 4 5, in der Datei 1 2 3 4 6.");
+  if (qEnvironmentVariableIsSet("KELVARO_BILDER")) {
+    d.show();
+    d.grab().save(qEnvironmentVariable("KELVARO_BILDER") + "/FZiehungsImport-Text.png");
+  }
   // The conflict either way.
   EXPECT_EQ(d.Ergebnis().geaendert, 0);
   d.DateiGewinnt()->setChecked(true);
