@@ -25,6 +25,7 @@
 #include "core/programmwerte.h"
 #include "core/schein.h"
 #include "core/schluessel.h"
+#include "entry/blattfenster.h"
 #include "entry/tabellenkalkulation.h"
 #include "entry/textimport.h"
 #include "ui/dateidialoge.h"
@@ -412,11 +413,7 @@ void TFEingabe::BExcelImportClick() {
   const QStringList dateien = DateiDialoge().Oeffnen(d, this);
   if (dateien.isEmpty()) return;
   // The file is read in the reader process; the window stays painted and the player may cancel.
-  Arbeitsstand stand;
-  Fortschrittsanzeige anzeige;
-  anzeige.text = QStringLiteral("Die Tabelle %1 wird gelesen.").arg(QFileInfo(dateien.front()).fileName());
-  const Blatteinlesen gelesen =
-      ImHintergrund<Blatteinlesen>(this, anzeige, stand, [&] { return BlattEinlesen(dateien.front(), &stand.abbrechen); });
+  const Blatteinlesen gelesen = BlattImHintergrundEinlesen(dateien.front(), this);
   if (gelesen.abgebrochen) return;
   if (gelesen.blatt) {
     BlattInTabelle(*gelesen.blatt, g2Daten_);

@@ -20,6 +20,7 @@
 #include "core/datum.h"
 #include "core/programmwerte.h"
 #include "core/ziehungen.h"
+#include "entry/blattfenster.h"
 #include "entry/tabellenkalkulation.h"
 #include "ui/dateidialoge.h"
 #include "ui/fenstergroesse.h"
@@ -237,10 +238,7 @@ std::optional<ImportQuelle> ImportQuelleLesen(const QString& pfad, QWidget* elte
   ImportQuelle q;
   if (endung == QLatin1String("xlsx") || endung == QLatin1String("xlsm") || endung == QLatin1String("ods") ||
       endung == QLatin1String("xls")) {
-    Arbeitsstand stand;
-    const Blatteinlesen gelesen =
-        ImHintergrund<Blatteinlesen>(eltern, NurText(QStringLiteral("Die Tabelle %1 wird gelesen.").arg(QFileInfo(pfad).fileName())), stand,
-                                     [&] { return BlattEinlesen(pfad, &stand.abbrechen); });
+    const Blatteinlesen gelesen = BlattImHintergrundEinlesen(pfad, eltern);
     if (gelesen.abgebrochen) return std::nullopt;
     if (!gelesen.blatt) {
       Fehler(ImportFehler(pfad, gelesen.grund), eltern);
