@@ -14,7 +14,7 @@ cd "$(dirname "$0")"
 # fuzzing add. The lists are kept here only.
 PROGRAMM=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
   libjpeg62-turbo-dev libcurl4-openssl-dev
   libsimpleini-dev libicu-dev

@@ -1,12 +1,11 @@
 #include "fairness.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QLocale>
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
-
-#include "statistics/kombinationen.h"
 
 Haeufigkeitsband BandFuer(int ziehungen) {
   Haeufigkeitsband b;
@@ -33,12 +32,19 @@ int AusbleibenGrenze99() {
 
 std::vector<std::array<int, MaxZahl>> PaarMatrix(int von, int bis) {
   std::vector<std::array<int, MaxZahl>> matrix(MaxZahl);
-  KombiTabelle& paare = Kombis(2);
-  paare.Zaehlen(von, bis);
-  // The table holds the pairs in lexicographic order: {1,2}, {1,3}, ... {34,35}.
-  std::size_t i = 0;
-  for (std::size_t a = 0; a + 1 < MaxZahl; ++a)
-    for (std::size_t b = a + 1; b < MaxZahl; ++b, ++i) matrix[a][b] = matrix[b][a] = static_cast<int>(paare.Anzahl(i));
+  const auto& mengen = GZMengen();
+  const int n = static_cast<int>(mengen.size());
+  for (int d = std::max(0, von); d <= bis && d < n; ++d) {
+    int zahlen[MaxZahl];
+    int k = 0;
+    for (int z = 1; z <= MaxZahl; ++z)
+      if (mengen[static_cast<std::size_t>(d)].Enthaelt(z)) zahlen[k++] = z - 1;
+    for (int i = 0; i < k; ++i)
+      for (int j = i + 1; j < k; ++j) {
+        ++matrix[static_cast<std::size_t>(zahlen[i])][static_cast<std::size_t>(zahlen[j])];
+        ++matrix[static_cast<std::size_t>(zahlen[j])][static_cast<std::size_t>(zahlen[i])];
+      }
+  }
   return matrix;
 }
 

@@ -13,9 +13,11 @@
 
 #include "core/datum.h"
 #include "core/ziehungen.h"
+#include "statistics/diagramme.h"
 #include "ui/datumsmodell.h"
 #include "ui/fenstergroesse.h"
 #include "ui/hauptknopf.h"
+#include "ui/hilfedienst.h"
 #include "ui/meldungen.h"
 #include "ui/skin.h"
 #include "ui/tabellenansicht.h"
@@ -351,7 +353,12 @@ QWidget* TFfrStatistik::Reiter() {
   reiter_->addTab(KombiSeite(3), QStringLiteral("3er Kombis"));
   reiter_->addTab(KombiSeite(4), QStringLiteral("4er Kombis"));
   reiter_->addTab(SuchSeite(), QStringLiteral("Kombi-Suche"));
+  diagramme_ = new TFDiagramme;
+  reiter_->addTab(diagramme_, QStringLiteral("Diagramme"));
   reiter_->setCurrentIndex(2);
+  // F1 on the tab bar: the charts' topic while their tab is shown.
+  connect(reiter_, &QTabWidget::currentChanged, this,
+          [this] { HilfeThemaSetzen(reiter_, reiter_->currentWidget() == diagramme_ ? Thema::Diagramme : 0); });
   reiter_->setUsesScrollButtons(false);  // every tab's caption whole: the frame grows for them
   return reiter_;
 }
@@ -368,6 +375,7 @@ void TFfrStatistik::Aufbauen() {
   von_->setCurrentIndex(n > 0 ? 0 : -1);
   bis_->setCurrentIndex(n - 1);
   AbwesenheitZeigen();
+  diagramme_->ZeitraumSetzen(0, n - 1);
   Kombis(2).Zaehlen(0, n - 1);
   listen_[2] = RanglistenBilden(Kombis(2));
   for (bool h : {true, false}) {
@@ -413,6 +421,7 @@ void TFfrStatistik::BStartClick() {
     return;
   }
   ZaehlerZeigen(TeilStatistik(von_->currentIndex(), bis_->currentIndex()));
+  diagramme_->ZeitraumSetzen(von_->currentIndex(), bis_->currentIndex());
 }
 
 void TFfrStatistik::StatistikAbsteigend() {

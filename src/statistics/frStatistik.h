@@ -72,6 +72,9 @@ class TFfrStatistik : public QGroupBox {
   QLabel* Kachel(int platz) const { return kacheln_[static_cast<std::size_t>(platz)]; }
   QLabel* ZaehlLabel(int n) const { return zaehler_[static_cast<std::size_t>(n)]; }
   QComboBox* Von() const { return von_; }
+  class TFDiagramme* Diagramme() const {
+    return diagramme_;
+  }
   QComboBox* Bis() const { return bis_; }
   QLabel* AnzahlZiehungen() const { return anzahl_; }
   QLabel* Trefferzahl() const { return trefferzahl_; }
@@ -88,6 +91,7 @@ class TFfrStatistik : public QGroupBox {
   QWidget* SortierLeiste();
   QWidget* AbwesenheitsGruppe();
   QWidget* Reiter();
+  class TFDiagramme* diagramme_ = nullptr;
   QWidget* KombiSeite(int k);
   QWidget* SuchSeite();
   TabellenAnsicht* Rangliste(int k, bool haeufigste, QWidget* eltern);

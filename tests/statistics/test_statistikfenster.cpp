@@ -2,17 +2,22 @@
 // combination runs and the search.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/navigation.h"
 #include "core/ziehungen.h"
 #include "evaluation/auswertung.h"
+#include "statistics/diagramme.h"
 #include "statistics/frStatistik.h"
 #include "statistics/statistik.h"
 #include "testumgebung.h"
@@ -178,4 +183,72 @@ TEST_F(Statistikfenster, OhneZiehungen) {
                                             " Bitte Verbindung zum Internet bestehen."}));
   EXPECT_EQ(meldungen.meldungen[0].first, MeldungsArt::FrageMitAbbrechen);
   EXPECT_TRUE(fenster->isVisible());
+}
+
+TEST_F(Statistikfenster, DiagrammeFolgenDemZeitraumUndLassenSichSpeichern) {
+  // 70 draws: the first four above, then a repeating pattern.
+  std::vector<std::pair<QString, std::vector<int>>> z = {{"01.03.2024", {1, 2, 3, 4, 5}},
+                                                         {"02.03.2024", {1, 2, 3, 17, 9}},
+                                                         {"03.03.2024", {3, 17, 22, 30, 1}},
+                                                         {"04.03.2024", {6, 7, 8, 9, 10}}};
+  for (int d = 4; d < 70; ++d) {
+    const int a = d % 31 + 1;
+    z.push_back({QDate(2024, 3, 1).addDays(d).toString("dd.MM.yyyy"), {a, a + 1, a + 2, a + 3, (a + 20) % 35 + 1}});
+  }
+  ZiehungenSchreiben(z);
+  TFfrStatistik* f = Oeffnen();
+  ASSERT_TRUE(f);
+  auto* reiter = f->findChild<QTabWidget*>("Reiter");
+  EXPECT_EQ(reiter->tabText(reiter->currentIndex()), QStringLiteral("4er Kombis"));  // opens as before
+  EXPECT_EQ(reiter->tabText(reiter->count() - 1), QStringLiteral("Diagramme"));
+  reiter->setCurrentWidget(f->Diagramme());
+  // The period 2..69 with the start button: the charts hold the counts of that period.
+  f->Von()->setCurrentIndex(1);
+  f->Bis()->setCurrentIndex(68);
+  QTest::mouseClick(f->findChild<QAbstractButton*>("BStart"), Qt::LeftButton);
+  std::vector<double> erwartet(35, 0.0);
+  std::vector<std::array<int, 35>> paare(35);
+  for (int d = 1; d <= 68; ++d) {
+    const auto& zahlen = z[static_cast<std::size_t>(d)].second;
+    for (std::size_t i = 0; i < zahlen.size(); ++i) {
+      erwartet[static_cast<std::size_t>(zahlen[i] - 1)] += 1;
+      for (std::size_t j = 0; j < zahlen.size(); ++j)
+        if (i != j) ++paare[static_cast<std::size_t>(zahlen[i] - 1)][static_cast<std::size_t>(zahlen[j] - 1)];
+    }
+  }
+  EXPECT_EQ(f->Diagramme()->Haeufigkeiten(), erwartet);
+  for (int n = 1; n <= 35; ++n) EXPECT_EQ(Zaehler(f, n), QString::number(static_cast<int>(erwartet[static_cast<std::size_t>(n - 1)])));
+  EXPECT_EQ(f->Diagramme()->Karte()->Paare(), paare);
+  EXPECT_EQ(f->Diagramme()->Abwesenheiten().size(), 35u);
+  EXPECT_TRUE(f->Diagramme()->UrteilText().contains("über 68 Ziehungen"));
+  EXPECT_TRUE(f->Diagramme()->UrteilText().contains("ändern nichts an den Chancen der nächsten Ziehung"));
+  // A period too short for the test.
+  f->Von()->setCurrentIndex(60);
+  QTest::mouseClick(f->findChild<QAbstractButton*>("BStart"), Qt::LeftButton);
+  EXPECT_TRUE(f->Diagramme()->UrteilText().startsWith("Der Zeitraum ist mit 9 Ziehungen zu kurz"));
+
+  // Each chart as PNG and SVG, on the clipboard and on a printer (a PDF here).
+  for (int i = 0; i < 3; ++i) {
+    f->Diagramme()->Diagrammwahl()->setCurrentIndex(i);
+    for (const char* name : {"d.png", "d.svg"}) {
+      dialoge.speichern.push_back(Pfad(name));
+      QTest::mouseClick(f->findChild<QAbstractButton*>("BBildSpeichern"), Qt::LeftButton);
+    }
+    EXPECT_FALSE(QImage(Pfad("d.png")).isNull());
+    EXPECT_TRUE(DateiInhalt("d.svg").contains("<svg"));
+    QTest::mouseClick(f->findChild<QAbstractButton*>("BKopieren"), Qt::LeftButton);
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+    QPrinter drucker;
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(Pfad("d.pdf"));
+    f->Diagramme()->DruckenAuf(drucker);
+    EXPECT_TRUE(DateiInhalt("d.pdf").startsWith("%PDF"));
+  }
+  QCoreApplication::processEvents();  // the window grows for the charts
+  if (qEnvironmentVariableIsSet("KELVARO_BILDER"))
+    for (int i = 0; i < 3; ++i) {
+      f->Diagramme()->Diagrammwahl()->setCurrentIndex(i);
+      fenster->grab().save(qEnvironmentVariable("KELVARO_BILDER") + QStringLiteral("/FStatistik-Diagramme-%1.png").arg(i));
+    }
+  EXPECT_TRUE(meldungen.meldungen.empty());
 }
