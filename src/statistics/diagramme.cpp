@@ -39,9 +39,13 @@ const QColor Ausserhalb(220, 80, 40);  // a count outside the band, an absence b
 const QColor Erwartung(40, 40, 40);    // the expectation line
 const QColor BandFarbe(120, 200, 120, 70);
 
+// The numbers 1..35 with an empty category at each end: the axis leaves out the labels of its
+// outermost categories.
+constexpr int Kategorienzahl = MaxZahl + 2;
 QStringList Kategorien() {
-  QStringList k;
+  QStringList k{QStringLiteral(" ")};
   for (int n = 1; n <= MaxZahl; ++n) k << QString::number(n);
+  k << QStringLiteral("  ");
   return k;
 }
 
@@ -53,7 +57,7 @@ QLineSeries* Waagerechte(QChart* chart, QValueAxis* x, QValueAxis* y, double hoe
   auto* linie = new QLineSeries;
   linie->setName(name);
   linie->append(-0.5, hoehe);
-  linie->append(MaxZahl - 0.5, hoehe);
+  linie->append(Kategorienzahl - 0.5, hoehe);
   linie->setPen(QPen(farbe, 2, stil));
   chart->addSeries(linie);
   linie->attachAxis(x);
@@ -98,7 +102,7 @@ Balken BalkenChart(QChartView* ansicht, const QString& titel, const QString& nor
   chart->addAxis(y, Qt::AlignLeft);
   reihe->attachAxis(y);
   auto* x = new QValueAxis;
-  x->setRange(-0.5, MaxZahl - 0.5);
+  x->setRange(-0.5, Kategorienzahl - 0.5);
   x->setVisible(false);
   chart->addAxis(x, Qt::AlignBottom);
   chart->legend()->setAlignment(Qt::AlignBottom);
@@ -301,6 +305,8 @@ void TFDiagramme::HaeufigkeitenZeichnen(const Zaehlung& anzahl, int ziehungen) {
   Balken b = BalkenChart(haeufigkeiten_, QStringLiteral("Häufigkeiten in %1 Ziehungen").arg(ziehungen), QStringLiteral("im Band"),
                          QStringLiteral("außerhalb"), QStringLiteral("Anzahl"));
   zahlen_.clear();
+  b.normal->append(0);
+  b.auffaellig->append(0);
   int hoechste = band.oben;
   for (int z = 1; z <= MaxZahl; ++z) {
     const int a = anzahl[static_cast<std::size_t>(z)];
@@ -310,6 +316,8 @@ void TFDiagramme::HaeufigkeitenZeichnen(const Zaehlung& anzahl, int ziehungen) {
     zahlen_.push_back(a);
     hoechste = std::max(hoechste, a);
   }
+  b.normal->append(0);
+  b.auffaellig->append(0);
   b.y->setRange(0, std::max(1.0, hoechste * 1.1));
   b.y->applyNiceNumbers();  // ticks at round counts
   if (ziehungen > 0) {
@@ -317,9 +325,9 @@ void TFDiagramme::HaeufigkeitenZeichnen(const Zaehlung& anzahl, int ziehungen) {
     auto* unten = new QLineSeries;
     auto* oben = new QLineSeries;
     unten->append(-0.5, band.unten);
-    unten->append(MaxZahl - 0.5, band.unten);
+    unten->append(Kategorienzahl - 0.5, band.unten);
     oben->append(-0.5, band.oben);
-    oben->append(MaxZahl - 0.5, band.oben);
+    oben->append(Kategorienzahl - 0.5, band.oben);
     auto* flaeche = new QAreaSeries(oben, unten);
     oben->setParent(flaeche);  // the area does not own its limits
     unten->setParent(flaeche);
@@ -332,7 +340,8 @@ void TFDiagramme::HaeufigkeitenZeichnen(const Zaehlung& anzahl, int ziehungen) {
     Waagerechte(b.chart, b.x, b.y, band.erwartet, QStringLiteral("erwartet %1").arg(Zahl(band.erwartet)), Erwartung);
   }
   for (QBarSet* s : {b.normal, b.auffaellig})
-    connect(s, &QBarSet::hovered, this, [this, band](bool ueber, int i) {
+    connect(s, &QBarSet::hovered, this, [this, band](bool ueber, int kategorie) {
+      const int i = kategorie - 1;  // after the empty first category
       if (!ueber || i < 0 || i >= static_cast<int>(zahlen_.size())) return;
       QToolTip::showText(QCursor::pos(), QStringLiteral("Zahl %1: %2-mal gezogen, erwartet %3, 95-%-Band %4 bis %5")
                                              .arg(i + 1)
@@ -348,6 +357,8 @@ void TFDiagramme::AusbleibenZeichnen(const Zaehlung& abwesend) {
   Balken b = BalkenChart(ausbleiben_, QStringLiteral("Ausbleiben: Ziehungen seit dem letzten Auftreten"), QStringLiteral("Ausbleiben"),
                          QStringLiteral("ab %1").arg(grenze), QStringLiteral("Ziehungen"));
   abwesend_.clear();
+  b.normal->append(0);
+  b.auffaellig->append(0);
   int hoechste = grenze;
   for (int z = 1; z <= MaxZahl; ++z) {
     const int a = abwesend[static_cast<std::size_t>(z)];
@@ -356,12 +367,15 @@ void TFDiagramme::AusbleibenZeichnen(const Zaehlung& abwesend) {
     abwesend_.push_back(a);
     hoechste = std::max(hoechste, a);
   }
+  b.normal->append(0);
+  b.auffaellig->append(0);
   b.y->setRange(0, hoechste * 1.1);
   b.y->applyNiceNumbers();
   Waagerechte(b.chart, b.x, b.y, MittleresAusbleiben, QStringLiteral("Mittel %1").arg(Zahl(MittleresAusbleiben, 0)), Erwartung);
   Waagerechte(b.chart, b.x, b.y, grenze, QStringLiteral("99-%-Punkt %1").arg(grenze), Ausserhalb, Qt::DashLine);
   for (QBarSet* s : {b.normal, b.auffaellig})
-    connect(s, &QBarSet::hovered, this, [this](bool ueber, int i) {
+    connect(s, &QBarSet::hovered, this, [this](bool ueber, int kategorie) {
+      const int i = kategorie - 1;
       if (!ueber || i < 0 || i >= static_cast<int>(abwesend_.size())) return;
       QToolTip::showText(
           QCursor::pos(),
