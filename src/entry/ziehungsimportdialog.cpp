@@ -47,7 +47,8 @@ TFZiehungsImport::TFZiehungsImport(const QString& quelle, const QString& text, s
   setObjectName(QStringLiteral("FZiehungsImport"));
   setWindowTitle(QStringLiteral("Ziehungen importieren"));
   HilfeThemaSetzen(this, Thema::Import);
-  if (!text_.isEmpty()) zeilen_ = TextZerlegen(text_, TrennerErkennen(text_));
+  const QChar erkannt = text_.isEmpty() ? QChar() : TrennerErkennen(text_);
+  if (!text_.isEmpty()) zeilen_ = TextZerlegen(text_, erkannt);
   format_ = FormatErkennen(zeilen_);
 
   auto* v = new QVBoxLayout(this);
@@ -62,7 +63,7 @@ TFZiehungsImport::TFZiehungsImport(const QString& quelle, const QString& text, s
   for (const char* name : TrennerNamen) trenner_->addItem(QString::fromUtf8(name));
   trenner_->setEnabled(!text_.isEmpty());
   for (int i = 0; i < 5; ++i)
-    if (!text_.isEmpty() && TrennerErkennen(text_) == Trenner[i]) trenner_->setCurrentIndex(i);
+    if (!text_.isEmpty() && erkannt == Trenner[i]) trenner_->setCurrentIndex(i);
   form->addRow(QStringLiteral("&Trennzeichen:"), trenner_);
   kopfzeilen_ = new QSpinBox;
   kopfzeilen_->setObjectName(QStringLiteral("EKopfzeilen"));
@@ -109,6 +110,9 @@ TFZiehungsImport::TFZiehungsImport(const QString& quelle, const QString& text, s
   v->addWidget(zusammenfassung_);
   probleme_ = new QListWidget;
   probleme_->setObjectName(QStringLiteral("LProbleme"));
+  probleme_->setWordWrap(true);  // a long message wraps rather than scrolls sideways
+  probleme_->setResizeMode(QListView::Adjust);
+  probleme_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   probleme_->setMinimumHeight(5 * QFontMetrics(font()).height());
   v->addWidget(probleme_, 1);
   auto* konflikte = new QGroupBox(QStringLiteral("Wenn ein Datum schon mit anderen Zahlen in der Historie steht"));

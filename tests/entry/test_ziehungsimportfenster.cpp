@@ -64,6 +64,7 @@ TEST_F(ZiehungsImportFenster, TabellenVonLibreOfficeMitKopfUndWeiterenSpalten) {
 
 TEST_F(ZiehungsImportFenster, EingefuegterTextFragtNachDerReihenfolge) {
   Historie({{"04.03.2019", {1, 2, 3, 4, 5}}});
+  const BilderSchrift schrift;
   TFZiehungsImport d("der Zwischenablage", "03/04/2019\t1\t2\t3\t4\t6\n05/06/2019\t6\t7\t8\t9\t10\n07/08/2019\t1\t1\t2\t3\t4\n", {});
   // The rows do not tell day from month: nothing is imported until the player says.
   EXPECT_FALSE(d.Format().folge);

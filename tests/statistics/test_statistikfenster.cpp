@@ -196,6 +196,7 @@ TEST_F(Statistikfenster, DiagrammeFolgenDemZeitraumUndLassenSichSpeichern) {
     z.push_back({QDate(2024, 3, 1).addDays(d).toString("dd.MM.yyyy"), {a, a + 1, a + 2, a + 3, (a + 20) % 35 + 1}});
   }
   ZiehungenSchreiben(z);
+  const BilderSchrift schrift;
   TFfrStatistik* f = Oeffnen();
   ASSERT_TRUE(f);
   auto* reiter = f->findChild<QTabWidget*>("Reiter");

@@ -58,3 +58,13 @@ KleineSchrift::KleineSchrift() : vorher(QApplication::font()) {
 KleineSchrift::~KleineSchrift() { QApplication::setFont(vorher); }
 
 void Ausloesen(const QString& aktionsId) { Aktionen::Aktion(aktionsId)->trigger(); }
+
+BilderSchrift::BilderSchrift() : vorher(QApplication::font()) {
+  if (const int punkt = qEnvironmentVariableIntValue("KELVARO_PUNKT"); punkt > 0) {
+    QFont f = vorher;
+    f.setPointSize(punkt);
+    QApplication::setFont(f);
+  }
+}
+
+BilderSchrift::~BilderSchrift() { QApplication::setFont(vorher); }

@@ -89,5 +89,13 @@ struct KleineSchrift {
   QFont vorher;
 };
 
+// For pictures at another size: the application font at KELVARO_PUNKT points while it lives (no
+// change when the variable is not set).
+struct BilderSchrift {
+  BilderSchrift();
+  ~BilderSchrift();
+  QFont vorher;
+};
+
 // Triggers one of the program's actions (a tool-bar button or menu entry of any window).
 void Ausloesen(const QString& aktionsId);
